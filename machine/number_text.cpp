@@ -1,0 +1,29 @@
+#include "number_text.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace rechenmaschine {
+
+std::string TextAusZahl(std::int32_t zahl) {
+    return std::to_string(zahl);
+}
+
+std::int16_t ZahlAusText(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    std::int32_t wert = 0;
+    for (char zeichen : text) {
+        if (zeichen < '0' || zeichen > '9') {
+            return 0;
+        }
+        wert = wert * 10 + (zeichen - '0');
+        if (wert > std::numeric_limits<std::int16_t>::max()) {
+            return 0;
+        }
+    }
+    return static_cast<std::int16_t>(wert);
+}
+
+} // namespace rechenmaschine

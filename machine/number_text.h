@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rechenmaschine {
+
+// Plain decimal, no leading blank: 7 -> "7", 1000 -> "1000".
+std::string TextAusZahl(std::int32_t zahl);
+
+// Plain decimal conversion of a field's text. Fields only ever hold one digit, but a
+// text that is not an unsigned decimal number of at most 16-bit size reads as 0, so a
+// fault elsewhere can never push the machine past an arithmetic limit.
+std::int16_t ZahlAusText(std::string_view text);
+
+} // namespace rechenmaschine

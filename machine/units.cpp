@@ -1,0 +1,149 @@
+#include "key_codes.h"
+#include "machine_state.h"
+#include "number_text.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rechenmaschine {
+
+namespace {
+
+// The window only ever reports 1..6; anything else is a fault elsewhere and is ignored
+// rather than allowed to index past the arrays.
+bool gueltigerIndex(int index) {
+    return index >= 1 && index <= 6;
+}
+
+std::size_t slot(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+std::int16_t eins_weniger(std::int16_t ziffer) {
+    return ziffer < 1 ? std::int16_t{9} : static_cast<std::int16_t>(ziffer - 1);
+}
+
+std::int16_t eins_mehr(std::int16_t ziffer) {
+    return ziffer > 8 ? std::int16_t{0} : static_cast<std::int16_t>(ziffer + 1);
+}
+
+} // namespace
+
+void Maschine::N_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
+    if (!gueltigerIndex(index)) {
+        return;
+    }
+    auto& ziffer = z_.NZiffer[slot(index)];
+    ziffer = ZahlAusText(N_.text(index));
+    switch (tastencode) {
+    case taste::Links:
+        ziffer = eins_weniger(ziffer);
+        N_.setText(index, TextAusZahl(ziffer));
+        break;
+    case taste::Hoch:
+        Schiebe_Zeile_hoch();
+        break;
+    case taste::Rechts:
+        ziffer = eins_mehr(ziffer);
+        N_.setText(index, TextAusZahl(ziffer));
+        break;
+    case taste::Runter:
+        Schiebe_Zeile_runter();
+        break;
+    case taste::C:
+        Setzealleszurueck("N");
+        break;
+    default:
+        break;
+    }
+    Zeichne_Neper_neu();
+}
+
+std::int32_t Maschine::Lies_Summe() const {
+    // Wide enough for any six 16-bit field values, so a faulty field text cannot overflow.
+    std::int64_t summe = 0;
+    for (int i = 1; i <= 6; ++i) {
+        summe += std::int64_t{ZahlAusText(A_.text(i))} * z_.Stellenwert[slot(6 - i)];
+    }
+    return summe >= 0 && summe <= 999999 ? static_cast<std::int32_t>(summe) : 0;
+}
+
+void Maschine::Schreibe_Summe() {
+    const std::string text = "000000" + TextAusZahl(z_.Summe);
+    const std::string ziffern = text.substr(text.size() - 6);
+    for (int i = 1; i <= 6; ++i) {
+        A_.setText(i, ziffern.substr(slot(i - 1), 1));
+    }
+}
+
+void Maschine::A_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
+    if (!gueltigerIndex(index)) {
+        return;
+    }
+    z_.Summe = Lies_Summe();
+    const std::int32_t stellenwert = z_.Stellenwert[slot(6 - index)];
+    switch (tastencode) {
+    case taste::Links:
+        z_.Summe -= stellenwert;
+        if (z_.Summe < 0) {
+            z_.Summe = 0;
+        }
+        break;
+    case taste::Hoch:
+        Schiebe_Zeile_hoch();
+        Zeichne_Neper_neu();
+        break;
+    case taste::Rechts:
+        z_.Summe += stellenwert;
+        // Past the last place the total starts again at zero, not at the remainder.
+        if (z_.Summe > 999999) {
+            z_.Summe = 0;
+        }
+        break;
+    case taste::Runter:
+        Schiebe_Zeile_runter();
+        Zeichne_Neper_neu();
+        break;
+    case taste::C:
+        Setzealleszurueck("A");
+        break;
+    default:
+        break;
+    }
+    Schreibe_Summe();
+}
+
+void Maschine::S_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
+    if (!gueltigerIndex(index)) {
+        return;
+    }
+    for (int i = 1; i <= 6; ++i) {
+        z_.SZiffer[slot(i)] = ZahlAusText(S_.text(i));
+    }
+    auto& ziffer = z_.SZiffer[slot(index)];
+    switch (tastencode) {
+    case taste::Links:
+        ziffer = eins_weniger(ziffer);
+        S_.setText(index, TextAusZahl(ziffer));
+        break;
+    case taste::Hoch:
+        Schiebe_Zeile_hoch();
+        Zeichne_Neper_neu();
+        break;
+    case taste::Rechts:
+        ziffer = eins_mehr(ziffer);
+        S_.setText(index, TextAusZahl(ziffer));
+        break;
+    case taste::Runter:
+        Schiebe_Zeile_runter();
+        Zeichne_Neper_neu();
+        break;
+    case taste::C:
+        Setzealleszurueck("S");
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace rechenmaschine

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need, and nothing when all are there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config clang-format
+    qt6-base-dev qt6-qpa-plugins fonts-liberation
+    libgtest-dev libbenchmark-dev
+)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(
+        xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
+        clang libclang-rt-14-dev gcovr strace
+        desktop-file-utils appstream dpkg-dev file
+    )
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
