@@ -12,6 +12,14 @@ std::string letzte(const std::string& text, std::size_t anzahl) {
     return text.size() <= anzahl ? text : text.substr(text.size() - anzahl);
 }
 
+// Appending rather than operator+ keeps GCC 12's -Wrestrict false positive away.
+std::string verbinde(std::string_view a, std::string_view b, std::string_view c = {}) {
+    std::string text;
+    text.reserve(a.size() + b.size() + c.size());
+    text.append(a).append(b).append(c);
+    return text;
+}
+
 } // namespace
 
 void Maschine::Zeichne_Neper_neu() {
@@ -21,15 +29,15 @@ void Maschine::Zeichne_Neper_neu() {
         for (std::int32_t j = 1; j <= 9; ++j) {
             stab.setTextColor(j == z_.Zeile ? Hervorhebung : Normalfarbe);
             const std::int32_t p = z_.NZiffer[static_cast<std::size_t>(i)] * j;
-            z_.Zelle = letzte("0" + TextAusZahl(p), 2);
-            stab.printLine(std::string("  ") + z_.Zelle[0]);
-            stab.printLine(std::string("     ") + z_.Zelle[1]);
+            z_.Zelle = letzte(verbinde("0", TextAusZahl(p)), 2);
+            stab.printLine(verbinde("  ", z_.Zelle.substr(0, 1)));
+            stab.printLine(verbinde("     ", z_.Zelle.substr(1, 1)));
         }
     }
     Mult_.clear();
     for (std::int32_t j = 1; j <= 9; ++j) {
         Mult_.setTextColor(j == z_.Zeile ? Hervorhebung : Normalfarbe);
-        Mult_.printLine(" " + TextAusZahl(j) + " ");
+        Mult_.printLine(verbinde(" ", TextAusZahl(j), " "));
     }
 }
 

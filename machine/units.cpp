@@ -69,7 +69,8 @@ std::int32_t Maschine::Lies_Summe() const {
 }
 
 void Maschine::Schreibe_Summe() {
-    const std::string text = "000000" + TextAusZahl(z_.Summe);
+    std::string text = "000000";
+    text += TextAusZahl(z_.Summe);
     const std::string ziffern = text.substr(text.size() - 6);
     for (int i = 1; i <= 6; ++i) {
         A_.setText(i, ziffern.substr(slot(i - 1), 1));

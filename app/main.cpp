@@ -1,0 +1,14 @@
+#include "window/display.h"
+#include "window/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    if (!rechenmaschine::pruefeAnzeige()) {
+        return 1;
+    }
+    QApplication app(argc, argv);
+    rechenmaschine::N1 fenster;
+    fenster.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the program's window right after start, in a virtual display.
+# Usage: scripts/screenshot.sh [program] [output.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=${1:-build/release/app/rechenmaschine}
+output=${2:-docs/screenshot.png}
+if [[ -z "${SCREENSHOT_IN_XVFB:-}" ]]; then
+    SCREENSHOT_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$output"
+fi
+
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    id=$(xdotool search --name "Rechenmaschine von 1623" 2>/dev/null | head -1 || true)
+    [[ -n "$id" ]] && break
+    sleep 0.1
+done
+[[ -n "$id" ]] || { echo "the window did not appear" >&2; exit 1; }
+xdotool windowfocus --sync "$id" 2>/dev/null || true # no window manager: focus it ourselves
+sleep 0.5 # the start-up timer and the first paint
+import -window "$id" "$output"
+echo "wrote $output"

@@ -1,0 +1,299 @@
+// Real key and mouse events through the window: focus movement, the key rules of the three
+// units, and every way a field's text might be changed by anything but the machine.
+#include "test_support.h"
+
+#include "window/key_translation.h"
+
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
+#include <QClipboard>
+#include <QMimeData>
+
+using namespace rechenmaschine;
+using namespace rechenmaschine::test;
+
+class KeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        w_ = gestartetesFenster();
+        QVERIFY(w_);
+    }
+    void cleanup() { w_.reset(); }
+
+    void translation_data() {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Left") << int(Qt::Key_Left) << 37;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 38;
+        QTest::newRow("Right") << int(Qt::Key_Right) << 39;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 40;
+        QTest::newRow("C") << int(Qt::Key_C) << 67;
+        QTest::newRow("%") << int(Qt::Key_Percent) << 0;
+        QTest::newRow("&") << int(Qt::Key_Ampersand) << 0;
+        QTest::newRow("'") << int(Qt::Key_Apostrophe) << 0;
+        QTest::newRow("(") << int(Qt::Key_ParenLeft) << 0;
+        QTest::newRow("c-cedilla") << int(Qt::Key_Ccedilla) << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 13;
+        QTest::newRow("5") << int(Qt::Key_5) << 53;
+        QTest::newRow("B") << int(Qt::Key_B) << 66;
+        QTest::newRow("D") << int(Qt::Key_D) << 68;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 112;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 46;
+    }
+    void translation() {
+        QFETCH(int, qtKey);
+        QFETCH(int, code);
+        QCOMPARE(int(windowsTastencode(qtKey)), code);
+    }
+
+    // No Qt key but the four arrows and C may reach the codes the machine acts on.
+    void onlyArrowsAndCGiveMachineCodes() {
+        for (int key = 0; key <= 0x01ffffff; key += key < 0x3000 ? 1 : 0x101) {
+            const int code = windowsTastencode(key);
+            const bool erlaubt = key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right ||
+                                 key == Qt::Key_Down || key == Qt::Key_C;
+            if ((code >= 37 && code <= 40) || code == 67) {
+                QVERIFY2(erlaubt, qPrintable(QString::number(key, 16)));
+            }
+        }
+    }
+
+    void tabCycleBothWays() {
+        QList<QWidget*> reihe;
+        for (char e : {'N', 'A', 'S'}) {
+            for (int i = 1; i <= 6; ++i) {
+                reihe << (e == 'N' ? w_->N(i) : e == 'A' ? w_->A(i) : w_->S(i));
+            }
+        }
+        for (int k = 1; k <= 18; ++k) {
+            tippe(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), reihe[k % 18]);
+        }
+        for (int k = 17; k >= 0; --k) {
+            tippe(Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), reihe[k]);
+        }
+        QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
+        QCOMPARE(w_->maschine().zustand().Zeile, 5);
+    }
+
+    void roadOfOneKeyPress() {
+        tippe(Qt::Key_Tab);
+        tippe(Qt::Key_Tab);
+        for (int k = 0; k < 7; ++k) {
+            tippe(Qt::Key_Right);
+        }
+        QCOMPARE(w_->N(3)->text(), QString("7"));
+        tippe(Qt::Key_Down);
+        QCOMPARE(w_->maschine().zustand().Zeile, 6);
+        const auto& zeilen = w_->Nep(3)->lines();
+        QCOMPARE(zeilen[10].text, QString("  4"));
+        QCOMPARE(zeilen[11].text, QString("     2"));
+        QCOMPARE(zeilen[10].farbe, QColor(255, 0, 0));
+        QCOMPARE(w_->Mult()->lines()[5].farbe, QColor(255, 0, 0));
+        QCOMPARE(w_->Mult()->lines()[4].farbe, QColor(200, 200, 200));
+        // And on screen: the red band moved down to the sixth cell.
+        const int h = w_->Nep(3)->zeilenhoehe();
+        const auto [erste, letzte] = roterBereich(w_->Nep(3)->grab().toImage());
+        QVERIFY(erste >= 1 + 10 * h && letzte < 1 + 12 * h);
+    }
+
+    // Each unit through the keyboard, with Shift and Ctrl making no difference.
+    void units_data() {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<QString>("ziffern");
+        const int shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("N left wraps")
+            << 0 << QList<int>{Qt::Key_Left} << 0 << "900000|000000|000000";
+        QTest::newRow("N shift+left")
+            << 0 << QList<int>{Qt::Key_Left} << shift << "900000|000000|000000";
+        QTest::newRow("N C resets")
+            << 1 << QList<int>{Qt::Key_Right, Qt::Key_C} << 0 << "000000|000000|000000";
+        QTest::newRow("N shift+C")
+            << 1 << QList<int>{Qt::Key_Right, Qt::Key_C} << shift << "000000|000000|000000";
+        QTest::newRow("A borrow") << 11 << QList<int>{Qt::Key_Left} << 0 << "000000|000000|000000";
+        QTest::newRow("A carry") << 11 << QList<int>{Qt::Key_Right} << ctrl
+                                 << "000000|000001|000000";
+        QTest::newRow("A ctrl+C") << 10 << QList<int>{Qt::Key_Right, Qt::Key_C} << ctrl
+                                  << "000000|000000|000000";
+        QTest::newRow("S wraps") << 12 << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Left} << 0
+                                 << "000000|000000|900000";
+        QTest::newRow("typed 5") << 0 << QList<int>{Qt::Key_5} << 0 << "000000|000000|000000";
+        QTest::newRow("% & ' (") << 0
+                                 << QList<int>{Qt::Key_Percent, Qt::Key_Ampersand,
+                                               Qt::Key_Apostrophe, Qt::Key_ParenLeft}
+                                 << shift << "000000|000000|000000";
+    }
+    void units() {
+        QFETCH(int, tabs);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, mods);
+        QFETCH(QString, ziffern);
+        for (int k = 0; k < tabs; ++k) {
+            tippe(Qt::Key_Tab);
+        }
+        for (int key : keys) {
+            tippe(key, Qt::KeyboardModifiers(mods));
+        }
+        QCOMPARE(alleZiffern(*w_), ziffern);
+        QCOMPARE(w_->maschine().zustand().Zeile, 5);
+    }
+
+    void carryRunsThroughTheAddingUnit() {
+        for (int k = 0; k < 11; ++k) {
+            tippe(Qt::Key_Tab); // A(6)
+        }
+        for (int k = 0; k < 1000; ++k) {
+            tippe(Qt::Key_Right);
+        }
+        QCOMPARE(ziffern(*w_, 'A'), QString("001000"));
+        tippe(Qt::Key_Left);
+        QCOMPARE(ziffern(*w_, 'A'), QString("000999"));
+    }
+
+    void symbolKeysDoNotMoveTheRow() {
+        for (int key :
+             {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft}) {
+            tippe(key);
+            QCOMPARE(w_->maschine().zustand().Zeile, 5);
+            QCOMPARE(w_->N(1)->text(), QString("0"));
+        }
+    }
+
+    void autoRepeatedKeysEachAct() {
+        for (int k = 0; k < 4; ++k) {
+            tippe(Qt::Key_Right, Qt::NoModifier, true);
+        }
+        QCOMPARE(w_->N(1)->text(), QString("4"));
+        QCOMPARE(w_->Nep(1)->lines()[1].text, QString("     4"));
+    }
+
+    // The machine's key rule runs first and the field then moves its caret as usual.
+    void caretStillMoves() {
+        tippe(Qt::Key_Right);
+        QCOMPARE(w_->N(1)->cursorPosition(), 1);
+        tippe(Qt::Key_Left);
+        QCOMPARE(w_->N(1)->cursorPosition(), 0);
+        tippe(Qt::Key_End);
+        QCOMPARE(w_->N(1)->cursorPosition(), 1);
+        tippe(Qt::Key_Home);
+        QCOMPARE(w_->N(1)->cursorPosition(), 0);
+    }
+
+    void copyWorks() {
+        tippe(Qt::Key_Right);
+        tippe(Qt::Key_Right);
+        tippe(Qt::Key_Home, Qt::NoModifier);
+        tippe(Qt::Key_End, Qt::ShiftModifier);
+        tippe(Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("2"));
+    }
+
+    void keyboardEditsChangeNothing_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mods");
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0;
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Delete") << int(Qt::Key_Delete) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Shift+Z")
+            << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+K") << int(Qt::Key_K) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
+    }
+    void keyboardEditsChangeNothing() {
+        QFETCH(int, key);
+        QFETCH(int, mods);
+        QApplication::clipboard()->setText("7");
+        tippe(Qt::Key_Right);
+        tippe(Qt::Key_Right); // "2"; the edits below would leave "" or "27" or undo to "1"
+        tippe(Qt::Key_Home, Qt::ShiftModifier);
+        tippe(key, Qt::KeyboardModifiers(mods));
+        tippe(Qt::Key_End);
+        tippe(key, Qt::KeyboardModifiers(mods));
+        tippeText("5x");
+        QCOMPARE(w_->N(1)->text(), QString("2"));
+        QCOMPARE(alleZiffern(*w_), QString("200000|000000|000000"));
+    }
+
+    void otherEditPathsChangeNothing() {
+        DigitField* f = w_->A(2);
+        // Drag and drop, delivered directly as if a drop had been allowed.
+        QMimeData daten;
+        daten.setText("9");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &drop);
+        QCOMPARE(f->text(), QString("0"));
+        // An input method's committed text.
+        QInputMethodEvent ime;
+        ime.setCommitString("8");
+        QApplication::sendEvent(f, &ime);
+        QCOMPARE(f->text(), QString("0"));
+        // Middle-click paste of the selection.
+        QApplication::clipboard()->setText("6", QClipboard::Selection);
+        QApplication::clipboard()->setText("6");
+        QTest::mouseClick(f, Qt::MiddleButton);
+        QCOMPARE(f->text(), QString("0"));
+        // A right click opens no menu (a menu would offer Paste).
+        QTest::mouseClick(f, Qt::RightButton);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        // An accessibility client setting or inserting text.
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+        QVERIFY(a != nullptr);
+        a->setText(QAccessible::Value, "5");
+        QCOMPARE(f->text(), QString("0"));
+        QVERIFY(a->editableTextInterface() != nullptr);
+        a->editableTextInterface()->insertText(0, "4");
+        a->editableTextInterface()->replaceText(0, 1, "3");
+        a->editableTextInterface()->deleteText(0, 1);
+        QCOMPARE(f->text(), QString("0"));
+        QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
+        // The machine still writes it.
+        QTest::mouseClick(f, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), f);
+        tippe(Qt::Key_Right);
+        QCOMPARE(ziffern(*w_, 'A'), QString("010000"));
+    }
+
+    void clicksOnPanelsAndLabelsChangeNothing() {
+        tippe(Qt::Key_Tab); // focus in N(2)
+        const QString vorher = alleZiffern(*w_);
+        QList<QWidget*> ziele{w_->Mult(), w_->label("Label4"), w_->label("Label6"),
+                              w_->label("Label7")};
+        for (int i = 1; i <= 6; ++i) {
+            ziele << w_->Nep(i);
+        }
+        for (QWidget* z : ziele) {
+            for (auto taste : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+                QTest::mouseClick(w_.get(), taste, Qt::NoModifier, z->geometry().center());
+                QTest::mouseDClick(w_.get(), taste, Qt::NoModifier, z->geometry().center());
+            }
+            QCOMPARE(QApplication::focusWidget(), w_->N(2));
+        }
+        QCOMPARE(alleZiffern(*w_), vorher);
+        QCOMPARE(w_->maschine().zustand().Zeile, 5);
+        QCOMPARE(w_->Nep(1)->lines().size(), std::size_t{18});
+    }
+
+    void clickOnAFieldOnlyMovesTheFocus() {
+        QTest::mouseClick(w_->S(4), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w_->S(4));
+        QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
+        QCOMPARE(w_->maschine().zustand().Zeile, 5);
+    }
+
+private:
+    std::unique_ptr<N1> w_;
+};
+
+QTEST_MAIN(KeysTest)
+#include "keys_test.moc"

@@ -1,0 +1,78 @@
+#include "key_translation.h"
+
+#include "machine/key_codes.h"
+
+#include <QKeyEvent>
+
+namespace rechenmaschine {
+
+std::int16_t windowsTastencode(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return taste::Links;
+    case Qt::Key_Up:
+        return taste::Hoch;
+    case Qt::Key_Right:
+        return taste::Rechts;
+    case Qt::Key_Down:
+        return taste::Runter;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
+    }
+    // Qt numbers digits and capital letters as ASCII, which is also their virtual-key code;
+    // the letter C thus becomes 67 with or without Shift or Ctrl.
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
+        return static_cast<std::int16_t>(qtKey);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return static_cast<std::int16_t>(112 + (qtKey - Qt::Key_F1));
+    }
+    return 0;
+}
+
+std::int16_t umschaltstatus(const QKeyEvent& event) {
+    const auto mods = event.modifiers();
+    std::int16_t status = 0;
+    if (mods & Qt::ShiftModifier) {
+        status |= taste::Umschalt;
+    }
+    if (mods & Qt::ControlModifier) {
+        status |= taste::Strg;
+    }
+    if (mods & Qt::AltModifier) {
+        status |= taste::Alt;
+    }
+    return status;
+}
+
+} // namespace rechenmaschine

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+class QKeyEvent;
+
+namespace rechenmaschine {
+
+// The Windows virtual-key code of a Qt key, or 0 for keys that have none here. Only the four
+// arrows give 37..40 and only the letter C gives 67, whatever character the key produces.
+std::int16_t windowsTastencode(int qtKey);
+
+// Shift 1, Ctrl 2, Alt 4, as the key rules receive it (and never read it).
+std::int16_t umschaltstatus(const QKeyEvent& event);
+
+} // namespace rechenmaschine

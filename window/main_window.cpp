@@ -1,0 +1,167 @@
+#include "main_window.h"
+
+#include "uiconfig.h"
+
+#include <QIcon>
+
+namespace rechenmaschine {
+
+namespace {
+
+QColor farbe(ui::Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QRect pixel(int links, const ui::Steuerelement& e) {
+    return {ui::px(links), ui::px(e.oben), ui::px(e.breite), ui::px(e.hoehe)};
+}
+
+QFont schrift(int pixelgroesse) {
+    QFont f(
+        QString::fromUtf8(ui::Schriftart.data(), static_cast<qsizetype>(ui::Schriftart.size())));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelgroesse);
+    return f;
+}
+
+QString qtext(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void faerbe(QWidget* w, ui::Rgb hintergrund, const ui::Rgb* text) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, farbe(hintergrund));
+    if (text != nullptr) {
+        p.setColor(QPalette::WindowText, farbe(*text));
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
+    auto* label = new QLabel(qtext(e.text), parent);
+    label->setObjectName(qtext(e.name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(pixel(e.links, e));
+    label->setMargin(0);
+    if (e.schriftPx > 0) {
+        label->setFont(schrift(e.schriftPx));
+    }
+    if (e.art == ui::Art::Ueberschrift) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        faerbe(label, ui::Ueberschriftfarbe, nullptr);
+    } else {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        faerbe(label, ui::Fensterfarbe, &ui::Hinweisfarbe);
+    }
+    return label;
+}
+
+std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* parent) {
+    std::array<DigitField*, 6> felder{};
+    for (int i = 1; i <= 6; ++i) {
+        auto* f = new DigitField(i, parent);
+        f->setObjectName(qtext(e.name) + QString::number(i));
+        f->setGeometry(pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], e));
+        f->setFont(schrift(e.schriftPx));
+        felder[static_cast<std::size_t>(i - 1)] = f;
+    }
+    return felder;
+}
+
+TextPanelWidget* erzeugeTafel(const QString& name, QRect ort, int schriftPx, QWidget* parent) {
+    auto* tafel = new TextPanelWidget(parent);
+    tafel->setObjectName(name);
+    tafel->setGeometry(ort);
+    tafel->setFont(schrift(schriftPx));
+    return tafel;
+}
+
+} // namespace
+
+N1::N1()
+    : N_(erzeugeFelder(ui::element("N"), this)), A_(erzeugeFelder(ui::element("A"), this)),
+      S_(erzeugeFelder(ui::element("S"), this)) {
+    setObjectName(QStringLiteral("N1"));
+    setWindowTitle(qtext(ui::Fenstertitel));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/rechenmaschine.png")));
+    setFixedSize(ui::px(ui::FensterBreite), ui::px(ui::FensterHoehe));
+    faerbe(this, ui::Fensterfarbe, nullptr);
+
+    std::size_t l = 0;
+    for (const auto& e : ui::Steuerelemente) {
+        if (e.art == ui::Art::Ueberschrift || e.art == ui::Art::Hinweis) {
+            labels_[l] = erzeugeLabel(e, this);
+            labels_[l++]->lower(); // the fields overlap the heading bars and lie above them
+        }
+    }
+
+    const auto& nep = ui::element("Nep");
+    for (int i = 1; i <= 6; ++i) {
+        Nep_[static_cast<std::size_t>(i - 1)] = erzeugeTafel(
+            QStringLiteral("Nep%1").arg(i),
+            pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], nep), nep.schriftPx, this);
+    }
+    const auto& mult = ui::element("Mult");
+    Mult_ = erzeugeTafel(QStringLiteral("Mult"), pixel(mult.links, mult), mult.schriftPx, this);
+
+    // Tab order: N(1)..N(6), A(1)..A(6), S(1)..S(6), and round again.
+    QWidget* vorher = nullptr;
+    for (const FieldArrayAdapter* reihe : {&N_, &A_, &S_}) {
+        for (int i = 1; i <= 6; ++i) {
+            if (vorher != nullptr) {
+                setTabOrder(vorher, reihe->feld(i));
+            }
+            vorher = reihe->feld(i);
+        }
+    }
+
+    Timer1_ = new StartTimerAdapter(ui::Startintervall, this);
+    maschine_ = std::make_unique<Maschine>(Bedienelemente{
+        N_, A_, S_, {Nep_[0], Nep_[1], Nep_[2], Nep_[3], Nep_[4], Nep_[5]}, *Mult_, *Timer1_});
+
+    for (int i = 1; i <= 6; ++i) {
+        connect(N(i), &DigitField::keyDown, this,
+                [this](int index, std::int16_t code, std::int16_t shift) {
+                    maschine_->N_KeyDown(index, code, shift);
+                });
+        connect(A(i), &DigitField::keyDown, this,
+                [this](int index, std::int16_t code, std::int16_t shift) {
+                    maschine_->A_KeyDown(index, code, shift);
+                });
+        connect(S(i), &DigitField::keyDown, this,
+                [this](int index, std::int16_t code, std::int16_t shift) {
+                    maschine_->S_KeyDown(index, code, shift);
+                });
+    }
+    connect(Timer1_, &StartTimerAdapter::tick, this, &N1::Timer1_Timer);
+}
+
+N1::~N1() = default;
+
+void N1::Zeichne_Neper_neu() {
+    maschine_->Zeichne_Neper_neu();
+}
+void N1::Starteinstellugen() {
+    maschine_->Starteinstellugen();
+}
+void N1::Setzealleszurueck(std::string_view einheit) {
+    maschine_->Setzealleszurueck(einheit);
+}
+
+void N1::Timer1_Timer() {
+    Starteinstellugen();
+    Timer1_->setEnabled(false);
+}
+
+QLabel* N1::label(std::string_view name) const {
+    for (QLabel* l : labels_) {
+        if (l->objectName() == qtext(name)) {
+            return l;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace rechenmaschine

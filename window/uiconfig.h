@@ -1,0 +1,80 @@
+// Everything that fixes how the window looks: one table of controls in twips, the colours,
+// the font sizes and the texts. Change the window here, nowhere else.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace rechenmaschine::ui {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// 15 twips are one pixel at 96 dots per inch; Qt's scale factor takes it from there.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+inline constexpr std::string_view Fenstertitel =
+    "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623";
+inline constexpr int FensterBreite = 8730; // client area, twips
+inline constexpr int FensterHoehe = 8130;
+inline constexpr Rgb Fensterfarbe{255, 255, 192};
+inline constexpr Rgb Ueberschriftfarbe{255, 192, 192};
+inline constexpr Rgb Hinweisfarbe{192, 192, 0};
+inline constexpr Rgb Tafelfarbe{255, 255, 255};
+inline constexpr Rgb Tafelrand{96, 96, 96};
+inline constexpr std::string_view Schriftart = "Arial";
+
+// The six columns shared by the rod setting fields, the rods, the adding unit and the memory.
+inline constexpr std::array<int, 6> Spalten{240, 1440, 2640, 3840, 4920, 6120};
+
+enum class Art { Ueberschrift, Hinweis, Ziffernfelder, Staebe, Spalte };
+
+struct Steuerelement {
+    std::string_view name;
+    Art art;
+    int links; // twips; for the arrays N, A, S and Nep the column of each index instead
+    int oben;
+    int breite;
+    int hoehe;
+    int schriftPx; // 0: the platform's dialog font
+    std::string_view text;
+};
+
+inline constexpr int KeineSpalte = -1;
+
+inline constexpr std::string_view Bedienhinweis =
+    "Bedienung nur mit den 4 Pfeiltasten und der TAB-Taste zum Springen von Feld zu Feld. "
+    "Nullstellung mit \"c\"";
+inline constexpr std::string_view Urheberzeile = "Nachbau 2026: rechenmaschine";
+
+// In creation order: labels first, so the fields lie above the heading bars they overlap.
+inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
+    {"Label4", Art::Ueberschrift, 240, 0, 6495, 375, 19, "Multiplikationswerk"},
+    {"Label2", Art::Ueberschrift, 240, 5640, 6495, 375, 19, "Additionswerk"},
+    {"Label3", Art::Ueberschrift, 240, 6960, 6495, 375, 19,
+     "Merkhilfe bzw. Speicher f\u00fcr Zwischenergebnisse"},
+    {"Label6", Art::Hinweis, 7080, 6000, 1455, 1335, 11, Bedienhinweis},
+    {"Label7", Art::Hinweis, 6840, 7680, 1935, 495, 0, Urheberzeile},
+    {"N", Art::Ziffernfelder, KeineSpalte, 360, 600, 720, 37, "0"},
+    {"A", Art::Ziffernfelder, KeineSpalte, 6000, 615, 735, 37, "0"},
+    {"S", Art::Ziffernfelder, KeineSpalte, 7320, 615, 735, 37, "0"},
+    {"Nep", Art::Staebe, KeineSpalte, 1200, 615, 4335, 13, ""},
+    {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, ""},
+}};
+
+constexpr const Steuerelement& element(std::string_view name) {
+    for (const auto& e : Steuerelemente) {
+        if (e.name == name) {
+            return e;
+        }
+    }
+    throw "unknown control"; // only reachable at compile time with a misspelt name
+}
+
+inline constexpr int Startintervall = 1; // milliseconds until the start settings run
+
+} // namespace rechenmaschine::ui
