@@ -1,9 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the machine and window tests, the
+# same under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzzing run, the
+# coverage targets, the soak of the real window, and the end-to-end system tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh --tests
-cmake --preset debug
+
+echo "== sanitizers"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== fuzzing"
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+echo "== coverage"
+scripts/coverage.sh
+
+echo "== soak"
+cmake --preset release >/dev/null
+cmake --build --preset release
+ctest --preset soak -V | grep -E "QINFO|Totals|tests passed|tests failed"
+
+echo "== all tests"
+cmake --preset debug >/dev/null
 cmake --build --preset debug
 ctest --preset debug

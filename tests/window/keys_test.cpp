@@ -40,6 +40,51 @@ private slots:
         QTest::newRow("D") << int(Qt::Key_D) << 68;
         QTest::newRow("F1") << int(Qt::Key_F1) << 112;
         QTest::newRow("Delete") << int(Qt::Key_Delete) << 46;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 9;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 8;
+        QTest::newRow("Shift") << int(Qt::Key_Shift) << 16;
+        QTest::newRow("Control") << int(Qt::Key_Control) << 17;
+        QTest::newRow("Alt") << int(Qt::Key_Alt) << 18;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 32;
+        QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 33;
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 34;
+        QTest::newRow("End") << int(Qt::Key_End) << 35;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 36;
+        QTest::newRow("Insert") << int(Qt::Key_Insert) << 45;
+        QTest::newRow("F24") << int(Qt::Key_F24) << 135;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13;
+    }
+
+    void shiftState() {
+        const auto status = [](Qt::KeyboardModifiers m) {
+            return int(umschaltstatus(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, m)));
+        };
+        QCOMPARE(status(Qt::NoModifier), 0);
+        QCOMPARE(status(Qt::ShiftModifier), 1);
+        QCOMPARE(status(Qt::ControlModifier), 2);
+        QCOMPARE(status(Qt::AltModifier), 4);
+        QCOMPARE(status(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier), 7);
+        QCOMPARE(status(Qt::KeypadModifier), 0);
+    }
+
+    // The window offers the machine's public procedures as its own.
+    void windowProcedures() {
+        tippe(Qt::Key_Right); // N(1) = 1
+        for (int k = 0; k < 6; ++k) {
+            tippe(Qt::Key_Tab);
+        }
+        tippe(Qt::Key_Right); // A(1): 100000
+        w_->Setzealleszurueck("A");
+        QCOMPARE(alleZiffern(*w_), QString("100000|000000|000000"));
+        w_->Setzealleszurueck("N");
+        QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
+        QCOMPARE(w_->Nep(1)->lines()[1].text, QString("     0"));
+        w_->Starteinstellugen();
+        QCOMPARE(QApplication::focusWidget(), w_->N(1));
+        w_->Zeichne_Neper_neu();
+        QCOMPARE(w_->Mult()->lines().size(), std::size_t{9});
+        QVERIFY(w_->label("Label5") == nullptr);
     }
     void translation() {
         QFETCH(int, qtKey);

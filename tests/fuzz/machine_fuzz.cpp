@@ -1,0 +1,290 @@
+// Turns arbitrary bytes into a run of the machine (the start settings at some moment, KeyDown
+// of N, A or S with any index 1..6, key code and shift state), checks the machine's invariants
+// after every event, and compares what the controls show with a small model of the key rules
+// written here, apart from the machine's code.
+#include "machine/machine_state.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace rechenmaschine;
+
+[[noreturn]] void fehler(const char* was) {
+    std::fprintf(stderr, "invariant broken: %s\n", was);
+    std::abort();
+}
+
+void pruefe(bool bedingung, const char* was) {
+    if (!bedingung) {
+        fehler(was);
+    }
+}
+
+struct Felder : DigitFieldArray {
+    std::array<std::string, 6> t{"0", "0", "0", "0", "0", "0"};
+    std::string text(int i) const override { return t.at(static_cast<std::size_t>(i - 1)); }
+    void setText(int i, std::string_view s) override { t.at(static_cast<std::size_t>(i - 1)) = s; }
+    void setFocus(int i) override { pruefe(i >= 1 && i <= 6, "focus index"); }
+};
+
+struct Tafel : TextPanel {
+    struct Zeile {
+        Farbe farbe;
+        std::string text;
+    };
+    std::vector<Zeile> zeilen;
+    Farbe farbe{};
+    int clears = 0, farben = 0, drucke = 0;
+    void clear() override {
+        ++clears;
+        zeilen.clear();
+    }
+    void setTextColor(Farbe f) override {
+        ++farben;
+        farbe = f;
+    }
+    void printLine(std::string_view s) override {
+        ++drucke;
+        zeilen.push_back({farbe, std::string(s)});
+    }
+};
+
+struct Uhr : StartTimer {
+    int intervall = 1;
+    void setInterval(int ms) override { intervall = ms; }
+    void setEnabled(bool) override {}
+};
+
+// What the user should see, from the key rules alone.
+struct Modell {
+    std::array<int, 6> n{}, s{};
+    int summe = 0;
+    int zeile = 0;
+    bool gestartet = false;
+    int erwarteteNeuzeichnungen = 0;
+
+    void zeileHoch() { zeile = zeile < 2 ? 9 : zeile - 1; }
+    void zeileRunter() { zeile = zeile > 8 ? 1 : zeile + 1; }
+    static int runter(int d) { return d < 1 ? 9 : d - 1; }
+    static int hoch(int d) { return d > 8 ? 0 : d + 1; }
+
+    void taste(char einheit, int i, int code) {
+        auto& d = einheit == 'N' ? n[static_cast<std::size_t>(i - 1)]
+                                 : s[static_cast<std::size_t>(i - 1)];
+        const bool zeilentaste = code == 38 || code == 40;
+        if (code == 38) {
+            zeileHoch();
+        } else if (code == 40) {
+            zeileRunter();
+        }
+        if (einheit == 'N') {
+            erwarteteNeuzeichnungen = code == 67 ? 2 : 1;
+        } else {
+            erwarteteNeuzeichnungen = zeilentaste ? 1 : 0;
+        }
+        if (einheit == 'A') {
+            int stelle = 1;
+            for (int k = i; k < 6; ++k) {
+                stelle *= 10;
+            }
+            if (!gestartet) {
+                summe = 0; // no place values yet: every field counts nothing
+            } else if (code == 37) {
+                summe = summe - stelle < 0 ? 0 : summe - stelle;
+            } else if (code == 39) {
+                summe = summe + stelle > 999999 ? 0 : summe + stelle;
+            } else if (code == 67) {
+                summe = 0;
+            }
+            return;
+        }
+        if (code == 37) {
+            d = runter(d);
+        } else if (code == 39) {
+            d = hoch(d);
+        } else if (code == 67) {
+            (einheit == 'N' ? n : s).fill(0);
+        }
+    }
+};
+
+class Lauf {
+public:
+    Lauf()
+        : m_(Bedienelemente{N_,
+                            A_,
+                            S_,
+                            {&nep_[0], &nep_[1], &nep_[2], &nep_[3], &nep_[4], &nep_[5]},
+                            mult_,
+                            uhr_}) {}
+
+    void start() {
+        if (modell_.gestartet) {
+            return; // the start settings run once per run of the program
+        }
+        merkeZaehler();
+        m_.Starteinstellugen();
+        modell_.gestartet = true;
+        modell_.zeile = 5;
+        modell_.erwarteteNeuzeichnungen = 1;
+        pruefe(uhr_.intervall == 0, "timer interval 0 after start");
+        const auto& st = m_.zustand().Stellenwert;
+        pruefe(st[0] == 1 && st[6] == 1000000, "place values");
+        vergleiche();
+    }
+
+    void taste(char einheit, int i, std::int16_t code, std::int16_t shift) {
+        merkeZaehler();
+        if (einheit == 'N') {
+            m_.N_KeyDown(i, code, shift);
+        } else if (einheit == 'A') {
+            m_.A_KeyDown(i, code, shift);
+        } else {
+            m_.S_KeyDown(i, code, shift);
+        }
+        modell_.taste(einheit, i, code);
+        vergleiche();
+    }
+
+private:
+    void merkeZaehler() {
+        clearsVorher_ = mult_.clears;
+        for (const auto& t : nep_) {
+            clearsVorher_ += t.clears;
+        }
+        farbenVorher_ = zaehle(&Tafel::farben);
+        druckeVorher_ = zaehle(&Tafel::drucke);
+    }
+    int zaehle(int Tafel::*feld) const {
+        int summe = mult_.*feld;
+        for (const auto& t : nep_) {
+            summe += t.*feld;
+        }
+        return summe;
+    }
+
+    static std::array<char, 6> ziffern(const Felder& f) {
+        std::array<char, 6> s{};
+        for (std::size_t k = 0; k < 6; ++k) {
+            const auto& t = f.t[k];
+            pruefe(t.size() == 1 && t[0] >= '0' && t[0] <= '9', "a field shows one digit");
+            s[k] = t[0];
+        }
+        return s;
+    }
+
+    void vergleiche() {
+        const auto& z = m_.zustand();
+        const auto n = ziffern(N_), a = ziffern(A_), s = ziffern(S_);
+        int gezeigt = 0;
+        for (char c : a) {
+            gezeigt = gezeigt * 10 + (c - '0');
+        }
+        if (modell_.gestartet) {
+            pruefe(z.Zeile >= 1 && z.Zeile <= 9, "row 1..9 after start");
+        }
+        pruefe(z.Zeile == modell_.zeile, "row as the model");
+        pruefe(z.Summe >= 0 && z.Summe <= 999999, "total in range");
+        pruefe(gezeigt == z.Summe, "adding unit spells the total");
+        pruefe(z.Summe == modell_.summe, "total as the model");
+        for (std::size_t k = 0; k < 6; ++k) {
+            pruefe(n[k] - '0' == modell_.n[k], "rod digit as the model");
+            pruefe(s[k] - '0' == modell_.s[k], "memory digit as the model");
+        }
+
+        const int neu = modell_.erwarteteNeuzeichnungen;
+        pruefe(zaehle(&Tafel::farben) - farbenVorher_ == 63 * neu, "63 colours a redraw");
+        pruefe(zaehle(&Tafel::drucke) - druckeVorher_ == 117 * neu, "117 lines a redraw");
+        int clears = mult_.clears;
+        for (const auto& t : nep_) {
+            clears += t.clears;
+        }
+        pruefe(clears - clearsVorher_ == 7 * neu, "7 clears a redraw");
+        if (neu > 0) {
+            pruefeBild();
+        }
+    }
+
+    void pruefeBild() const {
+        for (std::size_t i = 0; i < 6; ++i) {
+            const auto& zeilen = nep_[i].zeilen;
+            pruefe(zeilen.size() == 18, "18 lines a rod");
+            for (int j = 1; j <= 9; ++j) {
+                const int p = modell_.n[i] * j;
+                const auto& oben = zeilen[static_cast<std::size_t>(2 * j - 2)];
+                const auto& unten = zeilen[static_cast<std::size_t>(2 * j - 1)];
+                pruefe(oben.text.size() == 3 && oben.text.compare(0, 2, "  ") == 0 &&
+                           oben.text[2] == char('0' + p / 10),
+                       "tens line");
+                pruefe(unten.text.size() == 6 && unten.text.compare(0, 5, "     ") == 0 &&
+                           unten.text[5] == char('0' + p % 10),
+                       "units line");
+                const Farbe f = j == modell_.zeile ? Farbe{255, 0, 0} : Farbe{200, 200, 200};
+                pruefe(oben.farbe == f && unten.farbe == f, "cell colour: one red row, the row");
+            }
+        }
+        pruefe(mult_.zeilen.size() == 9, "9 lines in the column");
+        for (int j = 1; j <= 9; ++j) {
+            const auto& zeile = mult_.zeilen[static_cast<std::size_t>(j - 1)];
+            pruefe(zeile.text.size() == 3 && zeile.text[0] == ' ' &&
+                       zeile.text[1] == char('0' + j) && zeile.text[2] == ' ',
+                   "column number");
+            pruefe((zeile.farbe == Farbe{255, 0, 0}) == (j == modell_.zeile), "column colour");
+        }
+    }
+
+    Felder N_, A_, S_;
+    std::array<Tafel, 6> nep_;
+    Tafel mult_;
+    Uhr uhr_;
+    Maschine m_;
+    Modell modell_;
+    int clearsVorher_ = 0, farbenVorher_ = 0, druckeVorher_ = 0;
+};
+
+class Bytes {
+public:
+    Bytes(const std::uint8_t* d, std::size_t n) : d_(d), n_(n) {}
+    bool leer() const { return pos_ >= n_; }
+    std::uint8_t naechstes() { return pos_ < n_ ? d_[pos_++] : 0; }
+
+private:
+    const std::uint8_t* d_;
+    std::size_t n_;
+    std::size_t pos_ = 0;
+};
+
+constexpr std::array<std::int16_t, 5> Maschinentasten{37, 38, 39, 40, 67};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    Bytes b(daten, groesse);
+    Lauf lauf;
+    while (!b.leer()) {
+        const std::uint8_t op = b.naechstes();
+        if (op % 8 == 0) {
+            lauf.start();
+            continue;
+        }
+        const char einheit = "NAS"[op % 3];
+        const int index = 1 + b.naechstes() % 6;
+        const std::uint8_t wahl = b.naechstes();
+        std::int16_t code;
+        if (wahl < 224) {
+            code = Maschinentasten[wahl % 5];
+        } else {
+            code = static_cast<std::int16_t>(b.naechstes() | (b.naechstes() << 8));
+        }
+        const auto shift = static_cast<std::int16_t>(b.naechstes());
+        lauf.taste(einheit, index, code, shift);
+    }
+    return 0;
+}
