@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "accessibility.h"
 #include "uiconfig.h"
 
 #include <QIcon>
@@ -65,14 +66,17 @@ std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* pa
         f->setObjectName(qtext(e.name) + QString::number(i));
         f->setGeometry(pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], e));
         f->setFont(schrift(e.schriftPx));
+        f->setAccessibleName(qtext(e.zugang) + QStringLiteral(", Stelle %1").arg(i));
         felder[static_cast<std::size_t>(i - 1)] = f;
     }
     return felder;
 }
 
-TextPanelWidget* erzeugeTafel(const QString& name, QRect ort, int schriftPx, QWidget* parent) {
-    auto* tafel = new TextPanelWidget(parent);
+TextPanelWidget* erzeugeTafel(const QString& name, const QString& zugangsname, int zeilenJeReihe,
+                              QRect ort, int schriftPx, QWidget* parent) {
+    auto* tafel = new TextPanelWidget(zeilenJeReihe, parent);
     tafel->setObjectName(name);
+    tafel->setAccessibleName(zugangsname);
     tafel->setGeometry(ort);
     tafel->setFont(schrift(schriftPx));
     return tafel;
@@ -83,6 +87,7 @@ TextPanelWidget* erzeugeTafel(const QString& name, QRect ort, int schriftPx, QWi
 N1::N1()
     : N_(erzeugeFelder(ui::element("N"), this)), A_(erzeugeFelder(ui::element("A"), this)),
       S_(erzeugeFelder(ui::element("S"), this)) {
+    installiereBarrierefreiheit();
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rechenmaschine.png")));
@@ -100,11 +105,12 @@ N1::N1()
     const auto& nep = ui::element("Nep");
     for (int i = 1; i <= 6; ++i) {
         Nep_[static_cast<std::size_t>(i - 1)] = erzeugeTafel(
-            QStringLiteral("Nep%1").arg(i),
+            QStringLiteral("Nep%1").arg(i), qtext(nep.zugang) + QStringLiteral(" %1").arg(i), 2,
             pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], nep), nep.schriftPx, this);
     }
     const auto& mult = ui::element("Mult");
-    Mult_ = erzeugeTafel(QStringLiteral("Mult"), pixel(mult.links, mult), mult.schriftPx, this);
+    Mult_ = erzeugeTafel(QStringLiteral("Mult"), qtext(mult.zugang), 1, pixel(mult.links, mult),
+                         mult.schriftPx, this);
 
     // Tab order: N(1)..N(6), A(1)..A(6), S(1)..S(6), and round again.
     QWidget* vorher = nullptr;

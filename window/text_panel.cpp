@@ -2,6 +2,7 @@
 
 #include "uiconfig.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace rechenmaschine {
@@ -10,7 +11,8 @@ namespace {
 constexpr int Rand = 1; // the single border; printing starts inside it
 }
 
-TextPanelWidget::TextPanelWidget(QWidget* parent) : QWidget(parent) {
+TextPanelWidget::TextPanelWidget(int zeilenJeReihe, QWidget* parent)
+    : QWidget(parent), zeilenJeReihe_(zeilenJeReihe) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -19,6 +21,11 @@ TextPanelWidget::TextPanelWidget(QWidget* parent) : QWidget(parent) {
 void TextPanelWidget::clear() {
     lines_.clear();
     update();
+    if (QAccessible::isActive()) {
+        // Read lazily: by the time a screen reader asks, the redraw has finished.
+        QAccessibleEvent geaendert(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&geaendert);
+    }
 }
 
 void TextPanelWidget::setTextColor(Farbe f) {

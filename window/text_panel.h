@@ -20,7 +20,8 @@ public:
         QString text;
     };
 
-    explicit TextPanelWidget(QWidget* parent);
+    // lines per row: 2 on a rod (tens over units), 1 in the multiplier column
+    TextPanelWidget(int zeilenJeReihe, QWidget* parent);
 
     void clear() override;
     void setTextColor(Farbe farbe) override;
@@ -28,11 +29,13 @@ public:
 
     const std::vector<Line>& lines() const { return lines_; }
     int zeilenhoehe() const;
+    int zeilenJeReihe() const { return zeilenJeReihe_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int zeilenJeReihe_;
     std::vector<Line> lines_;
     QColor farbe_{Qt::black};
 };
