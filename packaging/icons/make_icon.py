@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's 36 x 36 two-colour icon, a multiplication rod, as PNG and as SVG.
+"""Draws the program's 36 x 36 two-colour icon, a multiplication rod, as PNG and SVG (Linux),
+ICO (Windows) and ICNS (macOS).
 
 The same bitmap feeds both files, so the scalable icon is exactly the small one drawn larger.
 Run it after changing the drawing; its outputs are committed.
@@ -37,16 +38,42 @@ def drawing():
     return px
 
 
-def write_png(px, path):
+def png_bytes(px):
     rows = b"".join(b"\x00" + bytes(c for v in row for c in (INK if v else PAPER)) for row in px)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
 
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 2, 0, 0, 0)
-    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                     + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+    size = len(px)
+    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def write_png(px, path):
+    path.write_bytes(png_bytes(px))
+
+
+def write_ico(px, path):
+    """Windows icon: one 36 x 36 image stored as PNG, which Windows reads since Vista."""
+    data = png_bytes(px)
+    path.write_bytes(struct.pack("<HHH", 0, 1, 1)
+                     + struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 32, len(data), 6 + 16)
+                     + data)
+
+
+def write_icns(px, path):
+    """macOS icon: the drawing three times larger, centred on 128 x 128 paper ('ic07')."""
+    big = [[False] * 128 for _ in range(128)]
+    offset = (128 - 3 * SIZE) // 2
+    for y in range(SIZE):
+        for x in range(SIZE):
+            for d in range(9):
+                big[offset + 3 * y + d // 3][offset + 3 * x + d % 3] = px[y][x]
+    data = png_bytes(big)
+    entry = b"ic07" + struct.pack(">I", 8 + len(data)) + data
+    path.write_bytes(b"icns" + struct.pack(">I", 8 + len(entry)) + entry)
 
 
 def write_svg(px, path):
@@ -65,3 +92,5 @@ if __name__ == "__main__":
     bitmap = drawing()
     write_png(bitmap, here / "rechenmaschine.png")
     write_svg(bitmap, here / "rechenmaschine.svg")
+    write_ico(bitmap, here / "rechenmaschine.ico")
+    write_icns(bitmap, here / "rechenmaschine.icns")

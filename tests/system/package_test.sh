@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build folder, checks what it holds and what it
+# depends on, installs it (with apt-get when CI runs as root, else into a scratch root), and
+# starts the installed program in a virtual display until the start-up has drawn row 5 in red.
+# Usage: package_test.sh BUILD_DIR
+set -euo pipefail
+
+build=$(realpath "$1")
+if [[ -z "${PACKAGE_TEST_IN_XVFB:-}" ]]; then
+    PACKAGE_TEST_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb=$(ls "$scratch"/out/rechenmaschine_*.deb)
+echo "package: $(basename "$deb")"
+
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/rechenmaschine \
+    ./usr/share/applications/org.rechenmaschine.Rechenmaschine.desktop \
+    ./usr/share/metainfo/org.rechenmaschine.Rechenmaschine.metainfo.xml \
+    ./usr/share/icons/hicolor/36x36/apps/org.rechenmaschine.Rechenmaschine.png \
+    ./usr/share/icons/hicolor/scalable/apps/org.rechenmaschine.Rechenmaschine.svg; do
+    grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
+    grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep"
+done
+
+if [[ $(id -u) -eq 0 && -n "${CI:-}" ]]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >/dev/null
+    root=""
+else
+    dpkg-deb -x "$deb" "$scratch/root"
+    root="$scratch/root"
+fi
+desktop-file-validate "$root/usr/share/applications/org.rechenmaschine.Rechenmaschine.desktop"
+appstreamcli validate --no-net \
+    "$root/usr/share/metainfo/org.rechenmaschine.Rechenmaschine.metainfo.xml" >/dev/null
+file "$root/usr/share/icons/hicolor/36x36/apps/org.rechenmaschine.Rechenmaschine.png" |
+    grep -q "36 x 36" || fail "the icon is not 36 x 36"
+
+"$root/usr/bin/rechenmaschine" &
+pid=$!
+id=""
+for _ in $(seq 100); do
+    id=$(xdotool search --name "Rechenmaschine von 1623" 2>/dev/null | head -1 || true)
+    [[ -n "$id" ]] && break
+    sleep 0.1
+done
+[[ -n "$id" ]] || fail "the installed program showed no window"
+sleep 0.5
+import -window "$id" "$scratch/shot.png"
+kill "$pid"
+# The multiplier column is 41 x 289 pixels at (496, 80); row 5 of its 9 is red after start.
+red_rows=$(convert "$scratch/shot.png" -crop 41x289+496+80 +repage txt:- |
+    awk -F'[(,)]' 'NR > 1 && $3 > 200 && $4 < 90 && $5 < 90 { print $2 + 0 }' |
+    sort -n | uniq)
+[[ -n "$red_rows" ]] || fail "no red row: the start-up did not run"
+first=$(head -1 <<<"$red_rows")
+last=$(tail -1 <<<"$red_rows")
+echo "red ink in the column from y=$first to y=$last"
+((first > 4 * 289 / 9 - 8 && last < 5 * 289 / 9 + 8)) || fail "the red row is not row 5"
+echo "installed program reached its working state"
