@@ -39,6 +39,9 @@ DigitField::DigitField(int index, QWidget* parent)
 }
 
 void DigitField::schreibe(const QString& text) {
+    if (text == text_) {
+        return; // the adding unit rewrites all six digits at every key; most stay as they are
+    }
     text_ = text;
     setText(text);
 }

@@ -3,24 +3,48 @@
 #include "uiconfig.h"
 
 #include <QAccessible>
+#include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace rechenmaschine {
 
 namespace {
 constexpr int Rand = 1; // the single border; printing starts inside it
+
+QColor farbe(ui::Rgb c) {
+    return QColor(c.r, c.g, c.b);
 }
+} // namespace
 
 TextPanelWidget::TextPanelWidget(int zeilenJeReihe, QWidget* parent)
     : QWidget(parent), zeilenJeReihe_(zeilenJeReihe) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    zeilenhoehe_ = fontMetrics().height();
+}
+
+void TextPanelWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        zeilenhoehe_ = fontMetrics().height();
+        texte_.clear();
+        eintraege_.clear();
+        aufDemSchirm_.clear();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void TextPanelWidget::clear() {
-    lines_.clear();
-    update();
+    eintraege_.clear();
+    if (!pruefungAngesetzt_) {
+        // The machine reprints the panel right after clearing it: compare once it is done.
+        pruefungAngesetzt_ = true;
+        QMetaObject::invokeMethod(this, &TextPanelWidget::pruefeAenderungen, Qt::QueuedConnection);
+    }
     if (QAccessible::isActive()) {
         // Read lazily: by the time a screen reader asks, the redraw has finished.
         QAccessibleEvent geaendert(this, QAccessible::DescriptionChanged);
@@ -29,35 +53,88 @@ void TextPanelWidget::clear() {
 }
 
 void TextPanelWidget::setTextColor(Farbe f) {
-    farbe_ = QColor(f.rot, f.gruen, f.blau);
+    farbe_ = qRgb(f.rot, f.gruen, f.blau);
 }
 
 void TextPanelWidget::printLine(std::string_view line) {
-    lines_.push_back({farbe_, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))});
-    update();
+    eintraege_.push_back({farbe_, textIndex(line)});
+    if (!pruefungAngesetzt_) {
+        pruefungAngesetzt_ = true;
+        QMetaObject::invokeMethod(this, &TextPanelWidget::pruefeAenderungen, Qt::QueuedConnection);
+    }
 }
 
-int TextPanelWidget::zeilenhoehe() const {
-    return fontMetrics().height();
+// A linear search: a panel shows a few dozen distinct texts at most (29 for the machine).
+int TextPanelWidget::textIndex(std::string_view line) {
+    for (std::size_t k = 0; k < texte_.size(); ++k) {
+        if (texte_[k].roh == line) {
+            return static_cast<int>(k);
+        }
+    }
+    Vorbereitet neu{
+        std::string(line), QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())), {}};
+    neu.statisch.setText(neu.text);
+    neu.statisch.setTextFormat(Qt::PlainText);
+    neu.statisch.setPerformanceHint(QStaticText::AggressiveCaching);
+    neu.statisch.prepare(QTransform(), font());
+    texte_.push_back(std::move(neu));
+    return static_cast<int>(texte_.size() - 1);
 }
 
-void TextPanelWidget::paintEvent(QPaintEvent* /*event*/) {
+QRect TextPanelWidget::zeilenRechteck(std::size_t zeile) const {
+    return {Rand, Rand + static_cast<int>(zeile) * zeilenhoehe_, width() - 2 * Rand, zeilenhoehe_};
+}
+
+void TextPanelWidget::pruefeAenderungen() {
+    pruefungAngesetzt_ = false;
+    const std::size_t n = std::max(eintraege_.size(), aufDemSchirm_.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        const bool gleich =
+            k < eintraege_.size() && k < aufDemSchirm_.size() && eintraege_[k] == aufDemSchirm_[k];
+        if (!gleich) {
+            update(zeilenRechteck(k));
+        }
+    }
+    aufDemSchirm_ = eintraege_;
+}
+
+std::vector<TextPanelWidget::Line> TextPanelWidget::lines() const {
+    std::vector<Line> out;
+    out.reserve(eintraege_.size());
+    for (const Eintrag& e : eintraege_) {
+        out.push_back({QColor(e.farbe), texte_[static_cast<std::size_t>(e.text)].text});
+    }
+    return out;
+}
+
+void TextPanelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const ui::Rgb papier = ui::Tafelfarbe;
-    const ui::Rgb rand = ui::Tafelrand;
-    painter.fillRect(rect(), QColor(papier.r, papier.g, papier.b));
-    painter.setPen(QColor(rand.r, rand.g, rand.b));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
+    const QRect bereich = event->rect();
+    painter.fillRect(bereich, farbe(ui::Tafelfarbe));
+    if (!rect().adjusted(Rand, Rand, -Rand, -Rand).contains(bereich)) {
+        painter.setPen(farbe(ui::Tafelrand));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     painter.setClipRect(rect().adjusted(Rand, Rand, -Rand, -Rand));
     painter.setFont(font());
-    const int hoehe = zeilenhoehe();
-    const int ascent = fontMetrics().ascent();
-    int y = Rand;
-    for (const Line& line : lines_) {
-        painter.setPen(line.farbe);
-        painter.drawText(QPoint(Rand, y + ascent), line.text);
-        y += hoehe;
+    if (zeilenhoehe_ <= 0) {
+        return;
+    }
+    const auto erste = static_cast<std::size_t>(std::max(0, (bereich.top() - Rand) / zeilenhoehe_));
+    const auto letzte =
+        static_cast<std::size_t>(std::max(0, (bereich.bottom() - Rand) / zeilenhoehe_));
+    QRgb stift = 0;
+    bool stiftGesetzt = false;
+    for (std::size_t k = erste; k <= letzte && k < eintraege_.size(); ++k) {
+        const Eintrag& e = eintraege_[k];
+        if (!stiftGesetzt || e.farbe != stift) {
+            painter.setPen(QColor(e.farbe));
+            stift = e.farbe;
+            stiftGesetzt = true;
+        }
+        // QStaticText places the top of its text, not the baseline.
+        painter.drawStaticText(QPoint(Rand, Rand + static_cast<int>(k) * zeilenhoehe_),
+                               texte_[static_cast<std::size_t>(e.text)].statisch);
     }
 }
 

@@ -3,15 +3,21 @@
 #include "machine/interfaces.h"
 
 #include <QColor>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 namespace rechenmaschine {
 
 // A rod or the multiplier column: keeps every line printed on it since the last clear and
 // paints them in paintEvent, so it survives being covered, hidden or scaled.
+//
+// The machine reprints every panel at every key, but only a few lines differ from what is on
+// the screen; those alone are repainted, once the machine has finished (see pruefeAenderungen).
+// A panel shows only a handful of distinct texts, each laid out once and kept.
 class TextPanelWidget : public QWidget, public TextPanel {
     Q_OBJECT
 public:
@@ -27,17 +33,37 @@ public:
     void setTextColor(Farbe farbe) override;
     void printLine(std::string_view line) override;
 
-    const std::vector<Line>& lines() const { return lines_; }
-    int zeilenhoehe() const;
+    std::vector<Line> lines() const;
+    int zeilenhoehe() const { return zeilenhoehe_; }
     int zeilenJeReihe() const { return zeilenJeReihe_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    struct Eintrag {
+        QRgb farbe;
+        int text; // index into texte_
+        friend bool operator==(const Eintrag&, const Eintrag&) = default;
+    };
+    struct Vorbereitet {
+        std::string roh;
+        QString text;
+        QStaticText statisch;
+    };
+
+    int textIndex(std::string_view line);
+    void pruefeAenderungen();
+    QRect zeilenRechteck(std::size_t zeile) const;
+
     int zeilenJeReihe_;
-    std::vector<Line> lines_;
-    QColor farbe_{Qt::black};
+    int zeilenhoehe_ = 0;
+    QRgb farbe_ = qRgb(0, 0, 0);
+    std::vector<Eintrag> eintraege_;
+    std::vector<Eintrag> aufDemSchirm_; // what the last scheduled repaint shows
+    std::vector<Vorbereitet> texte_;
+    bool pruefungAngesetzt_ = false;
 };
 
 } // namespace rechenmaschine

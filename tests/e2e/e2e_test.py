@@ -91,8 +91,13 @@ def main(program):
                 break
             time.sleep(0.1)
         subprocess.run(["xdotool", "windowfocus", "--sync", win_id], check=False)
-        time.sleep(0.8)
+        # The tree fills in as the toolkit registers its objects: wait for all 18 fields.
+        deadline = time.time() + 15
         w = Window(app)
+        while time.time() < deadline and sum(", Stelle " in n for n in w.nodes) < 18:
+            time.sleep(0.3)
+            w = Window(app)
+        time.sleep(0.5)
 
         fields = [n for n in w.nodes if ", Stelle " in n]
         check(len(fields) == 18, f"18 digit fields are named by unit and place ({len(fields)})")
@@ -160,6 +165,9 @@ def main(program):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    try:
+        main(sys.argv[1])
+    except Exception as error:  # a missing object or a dead bus is a failure, not a crash
+        check(False, f"the session ran to its end ({type(error).__name__}: {error})")
     print(f"e2e: {len(checks) - len(failures)} passed, {len(failures)} failed")
     sys.exit(1 if failures else 0)
