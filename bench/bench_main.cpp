@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -197,6 +198,10 @@ Kind kind(const QString& art, const QString& welches, int runs) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    static QTemporaryDir laufzeit; // Qt wants a private runtime folder; give it one
+    if (!env.contains("XDG_RUNTIME_DIR") && laufzeit.isValid()) {
+        env.insert("XDG_RUNTIME_DIR", laufzeit.path());
+    }
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     Kind k;

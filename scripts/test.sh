@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the machine and window tests, the
 # same under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzzing run, the
-# coverage targets, the soak of the real window, and the end-to-end system tests.
+# coverage targets, the benchmark once (so it never rots), the soak of the real window, and
+# the plain suite with the end-to-end system tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +18,9 @@ scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 echo "== coverage"
 scripts/coverage.sh
+
+echo "== benchmark (numbers only, never a failure on time)"
+scripts/bench.sh --runs 10 --keys 1000
 
 echo "== soak"
 cmake --preset release >/dev/null
