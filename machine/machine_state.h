@@ -53,6 +53,9 @@ public:
 
 private:
     TextPanel& Nep(int index) const { return *Nep_[static_cast<std::size_t>(index - 1)]; }
+    bool Zaehle_Ziffer(DigitFieldArray& felder, int index, std::int16_t& ziffer,
+                       std::int16_t tastencode);
+    bool Bewege_Zeile(std::int16_t tastencode);
     std::int32_t Lies_Summe() const;
     void Schreibe_Summe();
 

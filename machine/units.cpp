@@ -29,33 +29,44 @@ std::int16_t eins_mehr(std::int16_t ziffer) {
 
 } // namespace
 
+// Left and Right on one digit, as the rods and the memory count it: with wrap-around and
+// without carry. Returns false for every other key.
+bool Maschine::Zaehle_Ziffer(DigitFieldArray& felder, int index, std::int16_t& ziffer,
+                             std::int16_t tastencode) {
+    if (tastencode == taste::Links) {
+        ziffer = eins_weniger(ziffer);
+    } else if (tastencode == taste::Rechts) {
+        ziffer = eins_mehr(ziffer);
+    } else {
+        return false;
+    }
+    felder.setText(index, TextAusZahl(ziffer));
+    return true;
+}
+
+// Up and Down move the selected row in every unit. Returns false for every other key.
+bool Maschine::Bewege_Zeile(std::int16_t tastencode) {
+    if (tastencode == taste::Hoch) {
+        Schiebe_Zeile_hoch();
+    } else if (tastencode == taste::Runter) {
+        Schiebe_Zeile_runter();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void Maschine::N_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
     if (!gueltigerIndex(index)) {
         return;
     }
     auto& ziffer = z_.NZiffer[slot(index)];
     ziffer = ZahlAusText(N_.text(index));
-    switch (tastencode) {
-    case taste::Links:
-        ziffer = eins_weniger(ziffer);
-        N_.setText(index, TextAusZahl(ziffer));
-        break;
-    case taste::Hoch:
-        Schiebe_Zeile_hoch();
-        break;
-    case taste::Rechts:
-        ziffer = eins_mehr(ziffer);
-        N_.setText(index, TextAusZahl(ziffer));
-        break;
-    case taste::Runter:
-        Schiebe_Zeile_runter();
-        break;
-    case taste::C:
+    if (!Zaehle_Ziffer(N_, index, ziffer, tastencode) && !Bewege_Zeile(tastencode) &&
+        tastencode == taste::C) {
         Setzealleszurueck("N");
-        break;
-    default:
-        break;
     }
+    // Every key redraws, even one that changed nothing, and C after its reset's own redraw.
     Zeichne_Neper_neu();
 }
 
@@ -91,7 +102,8 @@ void Maschine::A_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umsc
         }
         break;
     case taste::Hoch:
-        Schiebe_Zeile_hoch();
+    case taste::Runter:
+        Bewege_Zeile(tastencode);
         Zeichne_Neper_neu();
         break;
     case taste::Rechts:
@@ -100,10 +112,6 @@ void Maschine::A_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umsc
         if (z_.Summe > 999999) {
             z_.Summe = 0;
         }
-        break;
-    case taste::Runter:
-        Schiebe_Zeile_runter();
-        Zeichne_Neper_neu();
         break;
     case taste::C:
         Setzealleszurueck("A");
@@ -121,29 +129,13 @@ void Maschine::S_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umsc
     for (int i = 1; i <= 6; ++i) {
         z_.SZiffer[slot(i)] = ZahlAusText(S_.text(i));
     }
-    auto& ziffer = z_.SZiffer[slot(index)];
-    switch (tastencode) {
-    case taste::Links:
-        ziffer = eins_weniger(ziffer);
-        S_.setText(index, TextAusZahl(ziffer));
-        break;
-    case taste::Hoch:
-        Schiebe_Zeile_hoch();
+    if (Zaehle_Ziffer(S_, index, z_.SZiffer[slot(index)], tastencode)) {
+        return;
+    }
+    if (Bewege_Zeile(tastencode)) {
         Zeichne_Neper_neu();
-        break;
-    case taste::Rechts:
-        ziffer = eins_mehr(ziffer);
-        S_.setText(index, TextAusZahl(ziffer));
-        break;
-    case taste::Runter:
-        Schiebe_Zeile_runter();
-        Zeichne_Neper_neu();
-        break;
-    case taste::C:
+    } else if (tastencode == taste::C) {
         Setzealleszurueck("S");
-        break;
-    default:
-        break;
     }
 }
 
