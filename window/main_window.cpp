@@ -4,6 +4,11 @@
 #include "uiconfig.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+// The icon is compiled in: reading it needs no image plugin, which keeps start-up short.
+#include "packaging/icons/rechenmaschine.xpm"
 
 namespace rechenmaschine {
 
@@ -90,7 +95,7 @@ N1::N1()
     installiereBarrierefreiheit();
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/rechenmaschine.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(rechenmaschine_xpm))));
     setFixedSize(ui::px(ui::FensterBreite), ui::px(ui::FensterHoehe));
     faerbe(this, ui::Fensterfarbe, nullptr);
 

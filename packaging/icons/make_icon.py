@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program's 36 x 36 two-colour icon, a multiplication rod, as PNG and SVG (Linux),
-ICO (Windows) and ICNS (macOS).
+ICO (Windows), ICNS (macOS) and XPM (compiled into the window).
 
 The same bitmap feeds both files, so the scalable icon is exactly the small one drawn larger.
 Run it after changing the drawing; its outputs are committed.
@@ -76,6 +76,17 @@ def write_icns(px, path):
     path.write_bytes(b"icns" + struct.pack(">I", 8 + len(entry)) + entry)
 
 
+def write_xpm(px, path):
+    """The same drawing as C source for the window: an XPM needs no image plugin to read."""
+    hex_ = lambda c: "#%02X%02X%02X" % c
+    rows = ",\n".join('"' + "".join("#" if v else "." for v in row) + '"' for row in px)
+    path.write_text(
+        "/* XPM */\n"
+        "/* Drawn by make_icon.py; do not edit. */\n"
+        "static const char* const rechenmaschine_xpm[] = {\n"
+        f'"{SIZE} {SIZE} 2 1",\n". c {hex_(PAPER)}",\n"# c {hex_(INK)}",\n{rows}}};\n')
+
+
 def write_svg(px, path):
     hex_ = lambda c: "#%02x%02x%02x" % c
     cells = "".join(f'<rect x="{x}" y="{y}" width="1" height="1"/>'
@@ -93,4 +104,5 @@ if __name__ == "__main__":
     write_png(bitmap, here / "rechenmaschine.png")
     write_svg(bitmap, here / "rechenmaschine.svg")
     write_ico(bitmap, here / "rechenmaschine.ico")
+    write_xpm(bitmap, here / "rechenmaschine.xpm")
     write_icns(bitmap, here / "rechenmaschine.icns")

@@ -59,7 +59,7 @@ TEST_P(RodPicture, EveryRodAndTheColumnMatchTheirDigitsAndRow) {
     ASSERT_EQ(p.Mult.lines.size(), 9u);
     for (int j = 1; j <= 9; ++j) {
         const auto& line = p.Mult.lines[static_cast<std::size_t>(j - 1)];
-        EXPECT_EQ(line.text, " " + std::to_string(j) + " ");
+        EXPECT_EQ(line.text, (std::string{' ', char('0' + j), ' '}));
         EXPECT_EQ(line.farbe, j == GetParam().zeile ? Hervorhebung : Normalfarbe);
     }
 }
