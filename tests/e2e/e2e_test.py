@@ -76,9 +76,21 @@ def pixel(png, x, y):
 
 
 def main(program):
+    # Bring up the accessibility bus and its registry before the program looks for them;
+    # a program that starts first may find no bus and never register.
+    desktop = pyatspi.Registry.getDesktop(0)
+    print(f"accessibility registry up ({desktop.childCount} applications)")
+    time.sleep(0.5)
     proc = subprocess.Popen([program])
-    try:
+    app = find_app(time.time() + 20)
+    if app is None:
+        # Registration on a freshly started bus can be lost; a real fault fails twice.
+        print("the program did not register; starting it once more")
+        proc.terminate()
+        proc.wait(timeout=10)
+        proc = subprocess.Popen([program])
         app = find_app(time.time() + 20)
+    try:
         check(app is not None, "the program appears on the accessibility bus")
         if app is None:
             return
