@@ -13,11 +13,7 @@ fi
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    id=$(xdotool search --name "Rechenmaschine von 1623" 2>/dev/null | head -1 || true)
-    [[ -n "$id" ]] && break
-    sleep 0.1
-done
+id=$(scripts/window_id.sh || true)
 [[ -n "$id" ]] || { echo "the window did not appear" >&2; exit 1; }
 xdotool windowfocus --sync "$id" 2>/dev/null || true # no window manager: focus it ourselves
 sleep 0.5 # the start-up timer and the first paint

@@ -198,23 +198,6 @@ INSTANTIATE_TEST_SUITE_P(
         Wirkung{Einheit::S, R, 0, 6}, Wirkung{Einheit::S, U, 1, 6}, Wirkung{Einheit::S, D, 1, 6},
         Wirkung{Einheit::S, C, 0, 6}, Wirkung{Einheit::S, Enter, 0, 6}));
 
-TEST(AddingUnit, RewritesAllSixFieldsAfterEveryKey) {
-    for (std::int16_t key : {L, R, U, D, C, Enter}) {
-        Pruefstand p;
-        p.starte();
-        p.m.A_KeyDown(3, key, 0);
-        EXPECT_EQ(p.count("A.write("), key == C ? 12 : 6) << "key " << key;
-    }
-}
-
-TEST(Memory, LeftAndRightWriteOnlyTheirOwnField) {
-    Pruefstand p;
-    p.starte();
-    p.m.S_KeyDown(2, R, 0);
-    EXPECT_EQ(p.writes(), 1);
-    EXPECT_EQ(p.log.back(), "S.write(2,1)");
-}
-
 // ---- unknown keys, for every code that is not one of the five ----
 
 TEST(UnknownKeys, ChangeNoValueInAnyUnit) {

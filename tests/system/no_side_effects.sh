@@ -4,6 +4,7 @@
 # inet or inet6 socket, or read anything in the working folder or the user's documents.
 # Usage: no_side_effects.sh PROGRAM
 set -euo pipefail
+window_id=$(realpath "$(dirname "$0")/../../scripts/window_id.sh")
 
 program=$(realpath "$1")
 if [[ -z "${NO_SIDE_EFFECTS_IN_XVFB:-}" ]]; then
@@ -24,12 +25,7 @@ cd "$scratch/work"
 dbus-run-session -- strace -f -qq -s 256 -o "$scratch/trace" \
     -e trace=%file,socket,connect,bind "$program" &
 tracer=$!
-id=""
-for _ in $(seq 100); do
-    id=$(xdotool search --name "Rechenmaschine von 1623" 2>/dev/null | head -1 || true)
-    [[ -n "$id" ]] && break
-    sleep 0.1
-done
+id=$("$window_id" || true)
 [[ -n "$id" ]] || { echo "FAIL: the window did not appear"; exit 1; }
 xdotool windowfocus --sync "$id" || true
 sleep 0.3

@@ -4,6 +4,7 @@
 # starts the installed program in a virtual display until the start-up has drawn row 5 in red.
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
+window_id=$(realpath "$(dirname "$0")/../../scripts/window_id.sh")
 
 build=$(realpath "$1")
 if [[ -z "${PACKAGE_TEST_IN_XVFB:-}" ]]; then
@@ -46,12 +47,7 @@ file "$root/usr/share/icons/hicolor/36x36/apps/org.rechenmaschine.Rechenmaschine
 
 "$root/usr/bin/rechenmaschine" &
 pid=$!
-id=""
-for _ in $(seq 100); do
-    id=$(xdotool search --name "Rechenmaschine von 1623" 2>/dev/null | head -1 || true)
-    [[ -n "$id" ]] && break
-    sleep 0.1
-done
+id=$("$window_id" || true)
 [[ -n "$id" ]] || fail "the installed program showed no window"
 sleep 0.5
 import -window "$id" "$scratch/shot.png"

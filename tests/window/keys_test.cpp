@@ -40,20 +40,6 @@ private slots:
         QTest::newRow("D") << int(Qt::Key_D) << 68;
         QTest::newRow("F1") << int(Qt::Key_F1) << 112;
         QTest::newRow("Delete") << int(Qt::Key_Delete) << 46;
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << 9;
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 8;
-        QTest::newRow("Shift") << int(Qt::Key_Shift) << 16;
-        QTest::newRow("Control") << int(Qt::Key_Control) << 17;
-        QTest::newRow("Alt") << int(Qt::Key_Alt) << 18;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-        QTest::newRow("Space") << int(Qt::Key_Space) << 32;
-        QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 33;
-        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 34;
-        QTest::newRow("End") << int(Qt::Key_End) << 35;
-        QTest::newRow("Home") << int(Qt::Key_Home) << 36;
-        QTest::newRow("Insert") << int(Qt::Key_Insert) << 45;
-        QTest::newRow("F24") << int(Qt::Key_F24) << 135;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13;
     }
 
     void shiftState() {
