@@ -14,4 +14,8 @@ std::string TextAusZahl(std::int32_t zahl);
 // fault elsewhere can never push the machine past an arithmetic limit.
 std::int16_t ZahlAusText(std::string_view text);
 
+// A rod's cell: the product of its digit and the row as two characters, tens and units
+// (3 in row 3 gives "09").
+std::string Zellentext(std::int32_t ziffer, std::int32_t reihe);
+
 } // namespace rechenmaschine

@@ -8,10 +8,6 @@ namespace rechenmaschine {
 
 namespace {
 
-std::string letzte(const std::string& text, std::size_t anzahl) {
-    return text.size() <= anzahl ? text : text.substr(text.size() - anzahl);
-}
-
 // Appending rather than operator+ keeps GCC 12's -Wrestrict false positive away.
 std::string verbinde(std::string_view a, std::string_view b, std::string_view c = {}) {
     std::string text;
@@ -28,8 +24,7 @@ void Maschine::Zeichne_Neper_neu() {
         stab.clear();
         for (std::int32_t j = 1; j <= 9; ++j) {
             stab.setTextColor(j == z_.Zeile ? Hervorhebung : Normalfarbe);
-            const std::int32_t p = z_.NZiffer[static_cast<std::size_t>(i)] * j;
-            z_.Zelle = letzte(verbinde("0", TextAusZahl(p)), 2);
+            z_.Zelle = Zellentext(z_.NZiffer[static_cast<std::size_t>(i)], j);
             stab.printLine(verbinde("  ", z_.Zelle.substr(0, 1)));
             stab.printLine(verbinde("     ", z_.Zelle.substr(1, 1)));
         }

@@ -1,0 +1,86 @@
+#include "ansage.h"
+
+#include "key_codes.h"
+#include "number_text.h"
+
+namespace rechenmaschine {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> Einheiten{Multiplikationswerk, Additionswerk, Speicher};
+
+std::size_t nummer(char einheit) {
+    return einheit == 'N' ? 0 : einheit == 'A' ? 1 : 2;
+}
+
+bool gezeichnet(const Maschinenzustand& z) {
+    return z.Zeile >= 1 && z.Zeile <= 9;
+}
+
+std::string reihe(const Maschinenzustand& z) {
+    return "Reihe " + TextAusZahl(z.Zeile);
+}
+
+} // namespace
+
+Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S,
+                    const Maschinenzustand& z) {
+    Anblick a;
+    a.zeile = z.Zeile;
+    const std::array<const DigitFieldArray*, 3> felder{&N, &A, &S};
+    for (std::size_t e = 0; e < 3; ++e) {
+        for (int i = 1; i <= 6; ++i) {
+            a.ziffern[e] += felder[e]->text(i);
+        }
+    }
+    return a;
+}
+
+std::string Stabname(const Maschinenzustand& z, int index) {
+    std::string name = "Stab " + TextAusZahl(index);
+    if (gezeichnet(z) && index >= 1 && index <= 6) {
+        name += ", " + reihe(z) + ": " +
+                Zellentext(z.NZiffer[static_cast<std::size_t>(index)], z.Zeile);
+    }
+    return name;
+}
+
+std::string Spaltenname(const Maschinenzustand& z) {
+    return gezeichnet(z) ? "Multiplikatoren, " + reihe(z) : "Multiplikatoren";
+}
+
+std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
+                               const Anblick& vorher, const Anblick& nachher,
+                               const Maschinenzustand& z) {
+    const std::size_t e = nummer(einheit);
+    const std::string& alt = vorher.ziffern[e];
+    const std::string& neu = nachher.ziffern[e];
+    const auto stelle = static_cast<std::size_t>(index - 1);
+    if (stelle >= neu.size() || stelle >= alt.size()) {
+        return {};
+    }
+    bool wiederholt = false;
+    if (neu[stelle] != alt[stelle]) {
+        wiederholt = neu[stelle] == letzterWert_;
+        letzterWert_ = neu[stelle];
+    }
+
+    if (tastencode == taste::C) {
+        return std::string(Einheiten[e]) + " auf null";
+    }
+    if (tastencode == taste::Hoch || tastencode == taste::Runter) {
+        std::string text = reihe(z) + ":";
+        for (std::size_t i = 1; i <= 6; ++i) {
+            text.append(" ").append(Zellentext(z.NZiffer[i], z.Zeile));
+        }
+        return text;
+    }
+    for (std::size_t k = 0; einheit == 'A' && k < neu.size() && k < alt.size(); ++k) {
+        if (k != stelle && neu[k] != alt[k]) {
+            return std::string(Additionswerk) + " " + neu; // a carry, a borrow or a fall to 0
+        }
+    }
+    return wiederholt ? std::string(1, neu[stelle]) : std::string{};
+}
+
+} // namespace rechenmaschine

@@ -1,0 +1,47 @@
+// What a screen reader is told beyond a field's own name and digit: the changes a sighted
+// student sees elsewhere in the window after a key, and what each rod and the multiplier
+// column show in the selected row. German, as the window is. Every front end speaks these.
+#pragma once
+
+#include "interfaces.h"
+#include "machine_state.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rechenmaschine {
+
+inline constexpr std::string_view Multiplikationswerk = "Multiplikationswerk";
+inline constexpr std::string_view Additionswerk = "Additionswerk";
+inline constexpr std::string_view Speicher = "Speicher";
+
+// What the student sees of the state: the six digits of N, A and S, and the selected row.
+struct Anblick {
+    std::array<std::string, 3> ziffern; // N, A, S, six characters each
+    std::int16_t zeile = 0;
+};
+
+Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S,
+                    const Maschinenzustand& z);
+
+// "Stab 2, Reihe 3: 09": the rod's cell in the selected row; "Stab 2" before the first drawing.
+std::string Stabname(const Maschinenzustand& z, int index);
+// "Multiplikatoren, Reihe 3"; "Multiplikatoren" before the first drawing.
+std::string Spaltenname(const Maschinenzustand& z);
+
+class Ansager {
+public:
+    // What to announce once the rule of unit 'N', 'A' or 'S' has handled a key in its field
+    // `index`; empty when the focused field's own value change says everything.
+    std::string nachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
+                          const Anblick& nachher, const Maschinenzustand& z);
+
+private:
+    // Orca 43 keeps quiet when a spin button takes the value the last spoken one had, even in
+    // another field; such a digit is announced instead.
+    char letzterWert_ = '\0';
+};
+
+} // namespace rechenmaschine

@@ -1,0 +1,107 @@
+#include "fakes.h"
+#include "machine/ansage.h"
+#include "machine/key_codes.h"
+
+#include <gtest/gtest.h>
+
+namespace rechenmaschine::test {
+namespace {
+
+struct Taste {
+    char einheit;
+    int index;
+    std::int16_t code;
+};
+
+// Keys run through the machine as the window runs them; what is announced after each.
+std::vector<std::string> ansagen(Pruefstand& p, const std::vector<Taste>& tasten) {
+    Ansager ansager;
+    std::vector<std::string> out;
+    for (const Taste& t : tasten) {
+        const Anblick vorher = LiesAnblick(p.N, p.A, p.S, p.m.zustand());
+        (t.einheit == 'N'   ? p.m.N_KeyDown(t.index, t.code, 0)
+         : t.einheit == 'A' ? p.m.A_KeyDown(t.index, t.code, 0)
+                            : p.m.S_KeyDown(t.index, t.code, 0));
+        out.push_back(ansager.nachTaste(t.einheit, t.index, t.code, vorher,
+                                        LiesAnblick(p.N, p.A, p.S, p.m.zustand()), p.m.zustand()));
+    }
+    return out;
+}
+
+struct Fall {
+    const char* name;
+    const char* staebe;
+    const char* summe;
+    std::vector<Taste> tasten;
+    std::vector<std::string> erwartet;
+};
+
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class Ansage : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Ansage, SaysWhatChangedBeyondTheFocusedDigit) {
+    const Fall& f = GetParam();
+    Pruefstand p;
+    p.starte();
+    p.stelleStaebe(f.staebe);
+    p.A.set(f.summe);
+    EXPECT_EQ(ansagen(p, f.tasten), f.erwartet);
+}
+
+using namespace taste;
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Ansage,
+    ::testing::Values(
+        Fall{"digit alone",
+             "000000",
+             "000000",
+             {{'N', 2, Rechts}, {'N', 2, Rechts}, {'A', 6, Rechts}},
+             {"", "", ""}},
+        Fall{"carry", "000000", "190000", {{'A', 2, Rechts}}, {"Additionswerk 200000"}},
+        Fall{"borrow", "000000", "001000", {{'A', 6, Links}}, {"Additionswerk 000999"}},
+        Fall{"past 999999", "000000", "999999", {{'A', 6, Rechts}}, {"Additionswerk 000000"}},
+        Fall{"below 0, focused digit stays",
+             "000000",
+             "000500",
+             {{'A', 3, Links}},
+             {"Additionswerk 000000"}},
+        Fall{"nothing changes", "000000", "000000", {{'A', 1, Links}, {'S', 1, 13}}, {"", ""}},
+        Fall{"rows in every unit",
+             "030000",
+             "000000",
+             {{'N', 2, Hoch}, {'A', 1, Hoch}, {'S', 6, Runter}},
+             {"Reihe 4: 00 12 00 00 00 00", "Reihe 3: 00 09 00 00 00 00",
+              "Reihe 4: 00 12 00 00 00 00"}},
+        Fall{"resets",
+             "300000",
+             "000100",
+             {{'N', 4, C}, {'A', 1, C}, {'S', 2, C}},
+             {"Multiplikationswerk auf null", "Additionswerk auf null", "Speicher auf null"}},
+        Fall{"a digit the last field also took",
+             "000000",
+             "000000",
+             {{'S', 1, Rechts},
+              {'S', 2, Rechts},
+              {'S', 2, Rechts},
+              {'N', 1, Links},
+              {'N', 1, Links}},
+             {"", "1", "", "", ""}}));
+
+TEST(Ansage, RodsAndColumnNameTheSelectedRow) {
+    Pruefstand p;
+    EXPECT_EQ(Stabname(p.m.zustand(), 2), "Stab 2");
+    EXPECT_EQ(Spaltenname(p.m.zustand()), "Multiplikatoren");
+    p.starte();
+    p.stelleStaebe("030007");
+    p.m.S_KeyDown(1, taste::Hoch, 0);
+    p.m.S_KeyDown(1, taste::Hoch, 0);
+    EXPECT_EQ(Stabname(p.m.zustand(), 2), "Stab 2, Reihe 3: 09");
+    EXPECT_EQ(Stabname(p.m.zustand(), 6), "Stab 6, Reihe 3: 21");
+    EXPECT_EQ(Spaltenname(p.m.zustand()), "Multiplikatoren, Reihe 3");
+}
+
+} // namespace
+} // namespace rechenmaschine::test
