@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "announcer.h"
+#include "digit_field.h"
 #include "machine/interfaces.h"
 #include "text_panel.h"
 
@@ -15,8 +17,12 @@ public:
     explicit TafelZugang(TextPanelWidget* tafel)
         : QAccessibleWidget(tafel, QAccessible::StaticText) {}
 
+    // Orca reads a panel's name, never its description: the name says the selected row.
     QString text(QAccessible::Text t) const override {
         const auto* tafel = static_cast<const TextPanelWidget*>(widget());
+        if (t == QAccessible::Name) {
+            return tafel->zugangsname();
+        }
         if (t == QAccessible::Description || t == QAccessible::Value) {
             return beschreibung(*tafel);
         }
@@ -24,11 +30,90 @@ public:
     }
 };
 
+class AnsageZugang : public QAccessibleWidget {
+public:
+    explicit AnsageZugang(AnsageWidget* ansage)
+        : QAccessibleWidget(ansage, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return static_cast<const AnsageWidget*>(widget())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A digit field is a spin button holding 0..9: screen readers speak its value on focus and
+// at every change. It offers no text interface, so a client cannot edit it and the caret
+// movement of Left and Right is not read out as text navigation.
+class FeldZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit FeldZugang(DigitField* feld) : QAccessibleWidget(feld, QAccessible::SpinBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return feld().text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return feld().text().toInt(); }
+    void setCurrentValue(const QVariant& /*value*/) override {} // only the machine sets a digit
+    QVariant maximumValue() const override { return 9; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    const DigitField& feld() const { return *static_cast<const DigitField*>(widget()); }
+};
+
 QAccessibleInterface* fabrik(const QString& klasse, QObject* objekt) {
     if (klasse == QLatin1String("rechenmaschine::TextPanelWidget")) {
         return new TafelZugang(static_cast<TextPanelWidget*>(objekt));
     }
+    if (klasse == QLatin1String("rechenmaschine::DigitField")) {
+        return new FeldZugang(static_cast<DigitField*>(objekt));
+    }
+    if (klasse == QLatin1String("rechenmaschine::AnsageWidget")) {
+        return new AnsageZugang(static_cast<AnsageWidget*>(objekt));
+    }
     return nullptr;
+}
+
+QAccessible::UpdateHandler vorheriger = nullptr;
+
+// QLineEdit reports its caret, selection and text changes. A digit field offers no text
+// interface, so these say nothing a client could use, and the platform bridge would warn
+// about each one; every other event goes on as usual.
+void weiterleiten(QAccessibleEvent* event) {
+    switch (event->type()) {
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+        if (qobject_cast<DigitField*>(event->object()) != nullptr) {
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (vorheriger != nullptr) {
+        vorheriger(event);
+        return;
+    }
+    // The platform's bridge is reached only when no handler is installed.
+    const QAccessible::UpdateHandler selbst = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(selbst);
 }
 
 } // namespace
@@ -37,6 +122,7 @@ void installiereBarrierefreiheit() {
     static bool installiert = false;
     if (!installiert) {
         QAccessible::installFactory(fabrik);
+        vorheriger = QAccessible::installUpdateHandler(weiterleiten);
         installiert = true;
     }
 }

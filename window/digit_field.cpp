@@ -2,6 +2,7 @@
 
 #include "key_translation.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -44,6 +45,10 @@ void DigitField::schreibe(const QString& text) {
     }
     text_ = text;
     setText(text);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent geaendert(this, text.toInt());
+        QAccessible::updateAccessibility(&geaendert);
+    }
 }
 
 void DigitField::halteText() {

@@ -65,6 +65,9 @@ QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
 }
 
 std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* parent) {
+    // Before the first field exists: with a screen reader running, Qt makes and keeps an
+    // accessible object for each widget as it is created.
+    installiereBarrierefreiheit();
     std::array<DigitField*, 6> felder{};
     for (int i = 1; i <= 6; ++i) {
         auto* f = new DigitField(i, parent);
@@ -92,7 +95,6 @@ TextPanelWidget* erzeugeTafel(const QString& name, const QString& zugangsname, i
 N1::N1()
     : N_(erzeugeFelder(ui::element("N"), this)), A_(erzeugeFelder(ui::element("A"), this)),
       S_(erzeugeFelder(ui::element("S"), this)) {
-    installiereBarrierefreiheit();
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(rechenmaschine_xpm))));
@@ -132,19 +134,19 @@ N1::N1()
     maschine_ = std::make_unique<Maschine>(Bedienelemente{
         N_, A_, S_, {Nep_[0], Nep_[1], Nep_[2], Nep_[3], Nep_[4], Nep_[5]}, *Mult_, *Timer1_});
 
+    Ansage_ = new AnsageWidget(this);
     for (int i = 1; i <= 6; ++i) {
-        connect(N(i), &DigitField::keyDown, this,
-                [this](int index, std::int16_t code, std::int16_t shift) {
-                    maschine_->N_KeyDown(index, code, shift);
-                });
-        connect(A(i), &DigitField::keyDown, this,
-                [this](int index, std::int16_t code, std::int16_t shift) {
-                    maschine_->A_KeyDown(index, code, shift);
-                });
-        connect(S(i), &DigitField::keyDown, this,
-                [this](int index, std::int16_t code, std::int16_t shift) {
-                    maschine_->S_KeyDown(index, code, shift);
-                });
+        Nep(i)->setNamensgeber([this, i] { return qtext(Stabname(maschine_->zustand(), i)); });
+    }
+    Mult_->setNamensgeber([this] { return qtext(Spaltenname(maschine_->zustand())); });
+
+    for (const auto& [einheit, felder] : {std::pair{'N', &N_}, {'A', &A_}, {'S', &S_}}) {
+        for (int i = 1; i <= 6; ++i) {
+            connect(felder->feld(i), &DigitField::keyDown, this,
+                    [this, einheit = einheit](int index, std::int16_t code, std::int16_t shift) {
+                        KeyDown(einheit, index, code, shift);
+                    });
+        }
     }
     connect(Timer1_, &StartTimerAdapter::tick, this, &N1::Timer1_Timer);
 }
@@ -164,6 +166,30 @@ void N1::Setzealleszurueck(std::string_view einheit) {
 void N1::Timer1_Timer() {
     Starteinstellugen();
     Timer1_->setEnabled(false);
+}
+
+void N1::KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
+    const Anblick vorher = anblick();
+    switch (einheit) {
+    case 'N':
+        maschine_->N_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    case 'A':
+        maschine_->A_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    default:
+        maschine_->S_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    }
+    const std::string text =
+        ansager_.nachTaste(einheit, index, tastencode, vorher, anblick(), maschine_->zustand());
+    if (!text.empty()) {
+        Ansage_->sage(qtext(text));
+    }
+}
+
+Anblick N1::anblick() const {
+    return LiesAnblick(N_, A_, S_, maschine_->zustand());
 }
 
 QLabel* N1::label(std::string_view name) const {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "announcer.h"
 #include "digit_field.h"
 #include "field_array.h"
+#include "machine/ansage.h"
 #include "machine/machine_state.h"
 #include "start_timer.h"
 #include "text_panel.h"
@@ -35,9 +37,14 @@ public:
     QLabel* label(std::string_view name) const;
     const StartTimerAdapter& Timer1() const { return *Timer1_; }
     const Maschine& maschine() const { return *maschine_; }
+    const AnsageWidget& Ansage() const { return *Ansage_; }
 
 private:
     void Timer1_Timer();
+    // KeyDown of a field of unit 'N', 'A' or 'S': the unit's rule, then what a screen reader
+    // should hear of it beyond the field's own digit.
+    void KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus);
+    Anblick anblick() const;
 
     std::array<QLabel*, 5> labels_{};
     FieldArrayAdapter N_;
@@ -46,7 +53,9 @@ private:
     std::array<TextPanelWidget*, 6> Nep_{};
     TextPanelWidget* Mult_ = nullptr;
     StartTimerAdapter* Timer1_ = nullptr;
+    AnsageWidget* Ansage_ = nullptr;
     std::unique_ptr<Maschine> maschine_;
+    Ansager ansager_;
 };
 
 } // namespace rechenmaschine

@@ -47,8 +47,10 @@ void TextPanelWidget::clear() {
     }
     if (QAccessible::isActive()) {
         // Read lazily: by the time a screen reader asks, the redraw has finished.
-        QAccessibleEvent geaendert(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&geaendert);
+        QAccessibleEvent name(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+        QAccessibleEvent beschreibung(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&beschreibung);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     void printLine(std::string_view line) override;
 
     std::vector<Line> lines() const;
+
+    // What a screen reader calls the panel; it follows the selected row.
+    void setNamensgeber(std::function<QString()> geber) { namensgeber_ = std::move(geber); }
+    QString zugangsname() const { return namensgeber_ ? namensgeber_() : accessibleName(); }
     int zeilenhoehe() const { return zeilenhoehe_; }
     int zeilenJeReihe() const { return zeilenJeReihe_; }
 
@@ -64,6 +69,7 @@ private:
     std::vector<Eintrag> aufDemSchirm_; // what the last scheduled repaint shows
     std::vector<Vorbereitet> texte_;
     bool pruefungAngesetzt_ = false;
+    std::function<QString()> namensgeber_;
 };
 
 } // namespace rechenmaschine

@@ -42,7 +42,8 @@ def find_app(deadline):
 
 class Window:
     def __init__(self, app):
-        self.nodes = {n.name: n for n in walk(app) if n.name}
+        # Rods and the column add the selected row to their names: keep them by the first part.
+        self.nodes = {n.name.split(", Reihe")[0]: n for n in walk(app) if n.name}
 
     def field(self, unit, i):
         return self.nodes[f"{UNITS[unit]}, Stelle {i}"]
@@ -50,8 +51,7 @@ class Window:
     def digits(self, unit):
         out = ""
         for i in range(1, 7):
-            text = self.field(unit, i).queryText()
-            out += text.getText(0, -1)
+            out += str(int(self.field(unit, i).queryValue().currentValue))
         return out
 
     def focused(self):
@@ -116,6 +116,7 @@ def main(program):
         check(all(w.digits(u) == "000000" for u in "NAS"), "every field shows 0 at start")
         check(w.focused() == "Multiplikationswerk, Stelle 1", f"focus in N(1) ({w.focused()})")
         check("Ausgewählte Reihe 5: 00." in w.panel("Stab 1"), "rod 1 reads row 5 selected")
+        check(w.nodes["Stab 1"].name == "Stab 1, Reihe 5: 00", "rod 1 is named with its row 5 cell")
         check(w.panel("Multiplikatoren") == "Multiplikatoren 1 2 3 4 5 6 7 8 9. Ausgewählte Reihe 5.",
               "the multiplier column reads 1..9, row 5 selected")
         check("Multiplikationswerk" in w.nodes and "Additionswerk" in w.nodes,

@@ -33,7 +33,14 @@ private slots:
             DigitField* f = einheit == 'N' ? w.N(i) : einheit == 'A' ? w.A(i) : w.S(i);
             QCOMPARE(zugang(f, QAccessible::Name), name.arg(i));
             QCOMPARE(zugang(f, QAccessible::Value), QString("0"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(f)->role(), QAccessible::EditableText);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+            QCOMPARE(a->role(), QAccessible::SpinBox);
+            QVERIFY(a->textInterface() == nullptr && a->editableTextInterface() == nullptr);
+            QAccessibleValueInterface* wert = a->valueInterface();
+            QVERIFY(wert != nullptr);
+            wert->setCurrentValue(5); // a client may read the digit, never set it
+            QCOMPARE(wert->currentValue().toInt(), 0);
+            QCOMPARE(f->text(), QString("0"));
         }
     }
 
@@ -49,15 +56,28 @@ private slots:
             tippe(Qt::Key_Right);
         }
         tippe(Qt::Key_Down);
-        QCOMPARE(zugang(w->Nep(3), QAccessible::Name), QString("Stab 3"));
+        QCOMPARE(zugang(w->Nep(3), QAccessible::Name), QString("Stab 3, Reihe 6: 42"));
         QCOMPARE(zugang(w->Nep(3), QAccessible::Description),
                  QString::fromUtf8("Zellen 07 14 21 28 35 42 49 56 63. Ausgewählte Reihe 6: 42."));
         QCOMPARE(zugang(w->Nep(1), QAccessible::Description),
                  QString::fromUtf8("Zellen 00 00 00 00 00 00 00 00 00. Ausgewählte Reihe 6: 00."));
-        QCOMPARE(zugang(w->Mult(), QAccessible::Name), QString("Multiplikatoren"));
+        QCOMPARE(zugang(w->Mult(), QAccessible::Name), QString("Multiplikatoren, Reihe 6"));
         QCOMPARE(zugang(w->Mult(), QAccessible::Description),
                  QString::fromUtf8("Multiplikatoren 1 2 3 4 5 6 7 8 9. Ausgewählte Reihe 6."));
         QCOMPARE(QAccessible::queryAccessibleInterface(w->Mult())->role(), QAccessible::StaticText);
+    }
+
+    void keysAreAnnouncedInGerman() {
+        auto w = gestartetesFenster();
+        QVERIFY(w);
+        tippe(Qt::Key_Tab);
+        tippe(Qt::Key_Right);
+        tippe(Qt::Key_Right);
+        QCOMPARE(w->Ansage().text(), QString()); // the field's own value says it
+        tippe(Qt::Key_Down);
+        QCOMPARE(w->Ansage().text(), QString("Reihe 6: 00 12 00 00 00 00"));
+        tippe(Qt::Key_C);
+        QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
     }
 
     void headingsAndNotesReadAsTheyStand() {

@@ -1,0 +1,29 @@
+#include "announcer.h"
+
+#include <QAccessible>
+
+namespace rechenmaschine {
+
+AnsageWidget::AnsageWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Ansage"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void AnsageWidget::sage(const QString& text) {
+    text_ = text;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent ansage(parentWidget(), text);
+    QAccessible::updateAccessibility(&ansage);
+#else
+    hide();
+    show();
+#endif
+}
+
+} // namespace rechenmaschine

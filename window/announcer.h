@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace rechenmaschine {
+
+// Says a short German text through the screen reader, once, without showing anything.
+//
+// Qt 6.8 has an announcement event for this. Before it, the only way Orca demonstrably
+// speaks is a notification appearing: this widget has the notification role, takes the
+// text as its name and is shown; it has no size and paints nothing.
+class AnsageWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit AnsageWidget(QWidget* parent);
+
+    void sage(const QString& text);
+    QString text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+} // namespace rechenmaschine
