@@ -10,6 +10,7 @@ packages=(
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
+        orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
         clang libclang-rt-14-dev gcovr strace
         desktop-file-utils appstream dpkg-dev file
     )

@@ -1,0 +1,162 @@
+"""What Orca says: the real program and the real screen reader, key by key.
+
+Started by run_orca.sh inside a virtual display and a private message bus. Starts the
+accessibility bus, the program and Orca, presses each key of a fixed script with xdotool,
+and splits Orca's debug log (the SPEECH OUTPUT lines) by the time of each key.
+"""
+import datetime
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITLE = "Rechenmaschine von 1623"
+PAUSE = 1.5  # Orca speaks within a few hundred milliseconds; this leaves room on a busy machine
+
+N, A, S = "Multiplikationswerk", "Additionswerk", "Speicher"
+
+# (key, what Orca must say after it). Every utterance must contain one of these texts or be
+# Orca's echo of the key itself; anything else ("selected", a stray character) is noise.
+SCRIPT = [
+    ("Tab", f"{N}, Stelle 2 0"),
+    ("Right", "1"), ("Right", "2"), ("Right", "3"),
+    ("Up", "Reihe 4: 00 12 00 00 00 00"),
+    ("Up", "Reihe 3: 00 09 00 00 00 00"),
+    # Flat review: the focused line, then the rods below it.
+    ("KP_Up", f"{N}, Stelle 2"),
+    ("KP_Page_Up", "Stab 2, Reihe 3: 09", "Multiplikatoren, Reihe 3"),
+    *[("Tab", f"{N}, Stelle {i} 0") for i in range(3, 7)],
+    ("Tab", f"{A}, Stelle 1 0"),
+    ("Right", "1"),
+    ("Tab", f"{A}, Stelle 2 0"),
+    # Orca 43 stays silent on a value the last field also had: the program says it.
+    ("Right", "1"),
+    *[("Right", str(d)) for d in range(2, 10)],
+    ("Right", "0", f"{A} 200000"),
+    ("c", f"{A} auf null"),
+    *[("Tab", f"{A}, Stelle {i} 0") for i in range(3, 7)],
+    *[("Tab", f"{S}, Stelle {i} 0") for i in range(1, 3)],
+    ("Right", "1"),
+]
+
+SPEECH = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d+) - SPEECH OUTPUT: '(.*?)' ?\[?\{")
+
+
+def wait_for(what, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        result = what()
+        if result:
+            return result
+        time.sleep(0.2)
+    return None
+
+
+def window_id():
+    out = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True, text=True)
+    ids = out.stdout.split()
+    return ids[0] if ids else None
+
+
+def registered(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == name:
+            return True
+    return False
+
+
+def focus(win):
+    # No window manager: keys go to the window under the pointer, and it needs the focus.
+    subprocess.run(["xdotool", "windowfocus", "--sync", win], check=False)
+    subprocess.run(["xdotool", "mousemove", "--window", win, "560", "530"], check=False)
+
+
+def speech(log_path):
+    """The spoken lines as (seconds since midnight, text)."""
+    out = []
+    with open(log_path, encoding="utf-8", errors="replace") as log:
+        for line in log:
+            m = SPEECH.match(line)
+            if m:
+                h, mi, s, frac, text = m.groups()
+                out.append((int(h) * 3600 + int(mi) * 60 + int(s) + float("0." + frac), text))
+    return out
+
+
+def seconds_now():
+    now = datetime.datetime.now()
+    return now.hour * 3600 + now.minute * 60 + now.second + now.microsecond / 1e6
+
+
+def main(program, work):
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    procs = [bus]
+    try:
+        wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, 10)
+        app = subprocess.Popen([program], stderr=open(os.path.join(work, "program.err"), "w"))
+        procs.append(app)
+        win = wait_for(window_id, 15)
+        if win is None or not wait_for(lambda: registered("rechenmaschine"), 15):
+            print("FAIL the program did not start or did not register")
+            return 1
+        focus(win)
+        log_path = os.path.join(work, "orca.log")
+        orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(work, "orca"),
+                                 "--debug-file", log_path],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        procs.append(orca)
+        # Orca is ready once it speaks its first words.
+        if not wait_for(lambda: os.path.exists(log_path) and speech(log_path), 30):
+            print("FAIL Orca did not start speaking")
+            return 1
+        time.sleep(3)
+        focus(win)
+        time.sleep(PAUSE)
+
+        times = []
+        for step in SCRIPT:
+            times.append(seconds_now())
+            subprocess.run(["xdotool", "key", "--clearmodifiers", step[0]], check=True)
+            time.sleep(PAUSE)
+        times.append(seconds_now() + 60)
+        # Seconds since the first key, so that a run across midnight still splits right.
+        start = times[0]
+        times = [t - start for t in times]
+        spoken = [((t - start) % 86400, text) for t, text in speech(log_path)]
+
+        failures = 0
+        for k, (key, *wanted) in enumerate(SCRIPT):
+            said = [text for t, text in spoken if times[k] <= t < times[k + 1]]
+            missing = [w for w in wanted if not any(w in s for s in said)]
+            noise = [s for s in said
+                     if s.strip().lower() != key.lower() and not any(w in s for w in wanted)]
+            ok = not missing and not noise
+            failures += not ok
+            print(f"{'ok  ' if ok else 'FAIL'} {key:10} -> {' | '.join(said)}"
+                  + (f"   (missing: {', '.join(missing)})" if missing else "")
+                  + (f"   (noise: {' | '.join(noise)})" if noise else ""))
+        with open(os.path.join(work, "program.err"), encoding="utf-8", errors="replace") as err:
+            warnings = [l.strip() for l in err if "qt.accessibility" in l]
+        if warnings:
+            failures += 1
+            print(f"FAIL the program warned: {warnings[0]}")
+        print(f"orca: {len(SCRIPT) - failures} keys as expected, {failures} not")
+        return 1 if failures else 0
+    finally:
+        for p in reversed(procs):
+            p.send_signal(signal.SIGTERM)
+        for p in reversed(procs):
+            try:
+                p.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))
