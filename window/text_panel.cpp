@@ -109,25 +109,32 @@ std::vector<TextPanelWidget::Line> TextPanelWidget::lines() const {
     return out;
 }
 
+// The border and the paper tile the panel as rectangles of whole logical pixels. At a
+// fractional scale factor each device pixel then belongs to exactly one of them, so a partial
+// repaint gives the same pixels as a full one.
 void TextPanelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect bereich = event->rect();
+    const QRect innen = rect().adjusted(Rand, Rand, -Rand, -Rand);
+    const QColor rand = farbe(ui::Tafelrand);
+    painter.fillRect(QRect(0, 0, width(), Rand), rand);
+    painter.fillRect(QRect(0, height() - Rand, width(), Rand), rand);
+    painter.fillRect(QRect(0, Rand, Rand, innen.height()), rand);
+    painter.fillRect(QRect(width() - Rand, Rand, Rand, innen.height()), rand);
+    const QRect bereich = event->rect() & innen;
     painter.fillRect(bereich, farbe(ui::Tafelfarbe));
-    if (!rect().adjusted(Rand, Rand, -Rand, -Rand).contains(bereich)) {
-        painter.setPen(farbe(ui::Tafelrand));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    painter.setClipRect(rect().adjusted(Rand, Rand, -Rand, -Rand));
-    painter.setFont(font());
-    if (zeilenhoehe_ <= 0) {
+    if (zeilenhoehe_ <= 0 || bereich.isEmpty()) {
         return;
     }
-    const auto erste = static_cast<std::size_t>(std::max(0, (bereich.top() - Rand) / zeilenhoehe_));
-    const auto letzte =
-        static_cast<std::size_t>(std::max(0, (bereich.bottom() - Rand) / zeilenhoehe_));
+    painter.setClipRect(innen);
+    painter.setFont(font());
+    // One line more on either side: at a fractional scale a line's glyphs can reach a device
+    // row of its neighbour's rectangle.
+    const int erste = std::max(0, (bereich.top() - Rand) / zeilenhoehe_ - 1);
+    const int letzte = (bereich.bottom() - Rand) / zeilenhoehe_ + 1;
     QRgb stift = 0;
     bool stiftGesetzt = false;
-    for (std::size_t k = erste; k <= letzte && k < eintraege_.size(); ++k) {
+    for (auto k = static_cast<std::size_t>(erste);
+         k <= static_cast<std::size_t>(letzte) && k < eintraege_.size(); ++k) {
         const Eintrag& e = eintraege_[k];
         if (!stiftGesetzt || e.farbe != stift) {
             painter.setPen(QColor(e.farbe));
