@@ -29,10 +29,9 @@ TextPanelWidget::TextPanelWidget(int zeilenJeReihe, QWidget* parent)
 
 void TextPanelWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
+        // The lines stay; only their layout is redone for the new font.
         zeilenhoehe_ = fontMetrics().height();
-        texte_.clear();
-        eintraege_.clear();
-        aufDemSchirm_.clear();
+        bereiteVor();
         update();
     }
     QWidget::changeEvent(event);
@@ -81,6 +80,12 @@ int TextPanelWidget::textIndex(std::string_view line) {
     neu.statisch.prepare(QTransform(), font());
     texte_.push_back(std::move(neu));
     return static_cast<int>(texte_.size() - 1);
+}
+
+void TextPanelWidget::bereiteVor() {
+    for (Vorbereitet& t : texte_) {
+        t.statisch.prepare(QTransform(), font());
+    }
 }
 
 QRect TextPanelWidget::zeilenRechteck(std::size_t zeile) const {

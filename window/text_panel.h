@@ -59,6 +59,7 @@ private:
     };
 
     int textIndex(std::string_view line);
+    void bereiteVor();
     void pruefeAenderungen();
     QRect zeilenRechteck(std::size_t zeile) const;
 

@@ -3,6 +3,7 @@
 #include "test_support.h"
 
 #include <QScreen>
+#include <QWindow>
 
 #include <random>
 
@@ -55,6 +56,29 @@ private slots:
                          qPrintable(QString("%1 after key %2").arg(tafel->objectName()).arg(k)));
             }
         }
+    }
+
+    // A new font, or a screen of another scale, must not blank the panels until the next key.
+    void panelsKeepTheirPictureThroughFontAndScreenChanges() {
+        auto w = gestartetesFenster();
+        QVERIFY(w);
+        QFont groesser = w->Mult()->font();
+        groesser.setPixelSize(groesser.pixelSize() + 2);
+        w->Mult()->setFont(groesser);
+        QVERIFY(roterBereich(w->Mult()->grab().toImage()).first > 0);
+
+        const QList<QScreen*> schirme = QGuiApplication::screens();
+        if (schirme.size() < 2) {
+            QSKIP("needs the platform's two screens (two_screens.json)");
+        }
+        w->windowHandle()->setScreen(schirme[1]);
+        w->move(schirme[1]->geometry().topLeft() + QPoint(50, 50));
+        QVERIFY(QTest::qWaitFor([&] { return w->screen() == schirme[1]; }, 2000));
+        const double faktor = w->Nep(1)->devicePixelRatioF();
+        QVERIFY(faktor > 1.0);
+        const QImage schirm = schirmbild(*w);
+        const QRect r = geraetepixel(*w->Nep(1), faktor);
+        QVERIFY(roterBereich(schirm.copy(r)).first > 0);
     }
 };
 
