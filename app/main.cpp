@@ -4,7 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    if (!rechenmaschine::pruefeAnzeige()) {
+    if (!rechenmaschine::pruefeAnzeige(argc, argv)) {
         return 1;
     }
     QApplication app(argc, argv);

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --build --preset release --target rechenmaschine
 exec build/release/app/rechenmaschine

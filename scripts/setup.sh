@@ -11,7 +11,7 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-        clang libclang-rt-14-dev gcovr strace
+        clang libclang-rt-dev gcovr strace x11-xkb-utils
         desktop-file-utils appstream dpkg-dev file
     )
 fi

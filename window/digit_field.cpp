@@ -58,7 +58,7 @@ void DigitField::halteText() {
 }
 
 void DigitField::keyPressEvent(QKeyEvent* event) {
-    emit keyDown(index_, windowsTastencode(event->key()), umschaltstatus(*event));
+    emit keyDown(index_, windowsTastencode(*event), umschaltstatus(*event));
     if (nurLesend(*event)) {
         QLineEdit::keyPressEvent(event);
     } else {
@@ -68,6 +68,14 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
 
 void DigitField::inputMethodEvent(QInputMethodEvent* event) {
     event->ignore();
+}
+
+// QLineEdit tells an input method it is welcome whatever the widget attribute says.
+QVariant DigitField::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) {
+        return false;
+    }
+    return QLineEdit::inputMethodQuery(query);
 }
 
 // The middle button pastes the selection on X11.

@@ -2,6 +2,7 @@
 
 #include "machine/key_codes.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace rechenmaschine {
@@ -58,6 +59,37 @@ std::int16_t windowsTastencode(int qtKey) {
         return static_cast<std::int16_t>(112 + (qtKey - Qt::Key_F1));
     }
     return 0;
+}
+
+namespace {
+
+// The key in the C position of a Latin keyboard, by the platform's own key number.
+bool tasteC(const QKeyEvent& e) {
+    const QString plattform = QGuiApplication::platformName();
+    if (plattform == QLatin1String("xcb") || plattform.startsWith(QLatin1String("wayland"))) {
+        return e.nativeScanCode() == 54; // the XKB keycode of the C key
+    }
+    if (plattform == QLatin1String("windows")) {
+        return e.nativeVirtualKey() == 0x43; // VK_C, which follows the position there
+    }
+    if (plattform == QLatin1String("cocoa")) {
+        return e.nativeVirtualKey() == 8; // kVK_ANSI_C
+    }
+    return false;
+}
+
+// A letter outside the Latin script: Qt reports such keys by their character.
+bool andereSchrift(int qtKey) {
+    return qtKey > 0xff && qtKey < Qt::Key_Escape && QChar::isLetter(char32_t(qtKey));
+}
+
+} // namespace
+
+std::int16_t windowsTastencode(const QKeyEvent& event) {
+    if (andereSchrift(event.key()) && tasteC(event)) {
+        return taste::C;
+    }
+    return windowsTastencode(event.key());
 }
 
 std::int16_t umschaltstatus(const QKeyEvent& event) {

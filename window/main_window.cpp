@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "uiconfig.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -44,6 +45,23 @@ void faerbe(QWidget* w, ui::Rgb hintergrund, const ui::Rgb* text) {
     w->setAutoFillBackground(true);
 }
 
+// A label in the desktop's dialog font, made smaller only as far as its wrapped text needs to
+// fit the height that shows of it: the credit line reaches past the window's edge.
+void passeEin(QLabel* label, int sichtbar) {
+    QFont f = label->font();
+    for (int px = QFontInfo(f).pixelSize(); px > 6; --px) {
+        f.setPixelSize(px);
+        const QRect bedarf = QFontMetrics(f).boundingRect(
+            QRect(0, 0, label->width(), 10 * sichtbar), Qt::TextWordWrap, label->text());
+        if (bedarf.height() <= sichtbar && bedarf.width() <= label->width()) {
+            break;
+        }
+    }
+    if (f.pixelSize() != QFontInfo(label->font()).pixelSize()) {
+        label->setFont(f);
+    }
+}
+
 QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
     auto* label = new QLabel(qtext(e.text), parent);
     label->setObjectName(qtext(e.name));
@@ -52,6 +70,8 @@ QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
     label->setMargin(0);
     if (e.schriftPx > 0) {
         label->setFont(schrift(e.schriftPx));
+    } else {
+        passeEin(label, ui::px(ui::FensterHoehe) - label->y());
     }
     if (e.art == ui::Art::Ueberschrift) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -74,6 +94,11 @@ std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* pa
         f->setObjectName(qtext(e.name) + QString::number(i));
         f->setGeometry(pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], e));
         f->setFont(schrift(e.schriftPx));
+        // The style draws a field's frame from the window colour: take the toolkit's own
+        // rather than the yellow the window passes down.
+        QPalette p = f->palette();
+        p.setColor(QPalette::Window, QApplication::palette(f).color(QPalette::Window));
+        f->setPalette(p);
         f->setAccessibleName(qtext(e.zugang) + QStringLiteral(", Stelle %1").arg(i));
         felder[static_cast<std::size_t>(i - 1)] = f;
     }

@@ -161,6 +161,17 @@ def main(program):
         keys("5", "BackSpace", "ctrl+v")
         check(w.digits("N") == "000000", "typing, deleting and pasting change no digit")
 
+        # On a Russian layout the C key gives a Cyrillic letter; it is still the C key.
+        keys("Right")
+        check(w.digits("N") == "000001", f"Right sets N(6) to 1 ({w.digits('N')})")
+        subprocess.run(["setxkbmap", "ru"], check=True)
+        try:
+            keys("Cyrillic_es")
+            check(w.digits("N") == "000000", f"the C key resets on a Russian layout ({w.digits('N')})")
+            keys("Cyrillic_a")  # the F key: no reset, nothing changes
+        finally:
+            subprocess.run(["setxkbmap", "us"], check=True)
+
         end_shot = "/tmp/e2e_end.png"
         subprocess.run(["import", "-window", win_id, end_shot], check=True)
         # Row 5 is selected again: the '5' of the column is red, the '6' grey.

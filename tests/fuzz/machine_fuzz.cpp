@@ -159,13 +159,13 @@ private:
         for (const auto& t : nep_) {
             clearsVorher_ += t.clears;
         }
-        farbenVorher_ = zaehle(&Tafel::farben);
-        druckeVorher_ = zaehle(&Tafel::drucke);
+        farbenVorher_ = zaehle([](const Tafel& t) { return t.farben; });
+        druckeVorher_ = zaehle([](const Tafel& t) { return t.drucke; });
     }
-    int zaehle(int Tafel::*feld) const {
-        int summe = mult_.*feld;
+    template <typename Feld> int zaehle(Feld feld) const {
+        int summe = feld(mult_);
         for (const auto& t : nep_) {
-            summe += t.*feld;
+            summe += feld(t);
         }
         return summe;
     }
@@ -200,8 +200,10 @@ private:
         }
 
         const int neu = modell_.erwarteteNeuzeichnungen;
-        pruefe(zaehle(&Tafel::farben) - farbenVorher_ == 63 * neu, "63 colours a redraw");
-        pruefe(zaehle(&Tafel::drucke) - druckeVorher_ == 117 * neu, "117 lines a redraw");
+        pruefe(zaehle([](const Tafel& t) { return t.farben; }) - farbenVorher_ == 63 * neu,
+               "63 colours a redraw");
+        pruefe(zaehle([](const Tafel& t) { return t.drucke; }) - druckeVorher_ == 117 * neu,
+               "117 lines a redraw");
         int clears = mult_.clears;
         for (const auto& t : nep_) {
             clears += t.clears;

@@ -19,27 +19,33 @@ PAUSE = 1.5  # Orca speaks within a few hundred milliseconds; this leaves room o
 
 N, A, S = "Multiplikationswerk", "Additionswerk", "Speicher"
 
-# (key, what Orca must say after it). Every utterance must contain one of these texts or be
+
+def field(name):
+    """A field on focus: its name and digit; Orca 43 says the role last, later ones between."""
+    return rf"{name}\b.* 0\b"
+
+
+# (key, patterns of what Orca must say after it). Every utterance must match one of them or be
 # Orca's echo of the key itself; anything else ("selected", a stray character) is noise.
 SCRIPT = [
-    ("Tab", f"{N}, Stelle 2 0"),
+    ("Tab", field(f"{N}, Stelle 2")),
     ("Right", "1"), ("Right", "2"), ("Right", "3"),
     ("Up", "Reihe 4: 00 12 00 00 00 00"),
     ("Up", "Reihe 3: 00 09 00 00 00 00"),
     # Flat review: the focused line, then the rods below it.
     ("KP_Up", f"{N}, Stelle 2"),
     ("KP_Page_Up", "Stab 2, Reihe 3: 09", "Multiplikatoren, Reihe 3"),
-    *[("Tab", f"{N}, Stelle {i} 0") for i in range(3, 7)],
-    ("Tab", f"{A}, Stelle 1 0"),
+    *[("Tab", field(f"{N}, Stelle {i}")) for i in range(3, 7)],
+    ("Tab", field(f"{A}, Stelle 1")),
     ("Right", "1"),
-    ("Tab", f"{A}, Stelle 2 0"),
+    ("Tab", field(f"{A}, Stelle 2")),
     # Orca 43 stays silent on a value the last field also had: the program says it.
     ("Right", "1"),
     *[("Right", str(d)) for d in range(2, 10)],
     ("Right", "0", f"{A} 200000"),
     ("c", f"{A} auf null"),
-    *[("Tab", f"{A}, Stelle {i} 0") for i in range(3, 7)],
-    *[("Tab", f"{S}, Stelle {i} 0") for i in range(1, 3)],
+    *[("Tab", field(f"{A}, Stelle {i}")) for i in range(3, 7)],
+    *[("Tab", field(f"{S}, Stelle {i}")) for i in range(1, 3)],
     ("Right", "1"),
 ]
 
@@ -133,16 +139,17 @@ def main(program, work):
         failures = 0
         for k, (key, *wanted) in enumerate(SCRIPT):
             said = [text for t, text in spoken if times[k] <= t < times[k + 1]]
-            missing = [w for w in wanted if not any(w in s for s in said)]
-            noise = [s for s in said
-                     if s.strip().lower() != key.lower() and not any(w in s for w in wanted)]
+            missing = [w for w in wanted if not any(re.search(w, s) for s in said)]
+            noise = [s for s in said if s.strip().lower() != key.lower()
+                     and not any(re.search(w, s) for w in wanted)]
             ok = not missing and not noise
             failures += not ok
             print(f"{'ok  ' if ok else 'FAIL'} {key:10} -> {' | '.join(said)}"
                   + (f"   (missing: {', '.join(missing)})" if missing else "")
                   + (f"   (noise: {' | '.join(noise)})" if noise else ""))
         with open(os.path.join(work, "program.err"), encoding="utf-8", errors="replace") as err:
-            warnings = [l.strip() for l in err if "qt.accessibility" in l]
+            # What the fields' text events would cause without the filter that drops them.
+            warnings = [l.strip() for l in err if "text interface" in l or "invalid interface" in l]
         if warnings:
             failures += 1
             print(f"FAIL the program warned: {warnings[0]}")

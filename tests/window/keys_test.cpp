@@ -264,7 +264,10 @@ private slots:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f, &drop);
         QCOMPARE(f->text(), QString("0"));
-        // An input method's committed text.
+        // An input method is told the field takes none, and what it commits anyway is dropped.
+        QInputMethodQueryEvent frage(Qt::ImEnabled);
+        QApplication::sendEvent(f, &frage);
+        QCOMPARE(frage.value(Qt::ImEnabled).toBool(), false);
         QInputMethodEvent ime;
         ime.setCommitString("8");
         QApplication::sendEvent(f, &ime);

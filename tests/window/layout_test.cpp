@@ -140,6 +140,40 @@ private slots:
         QVERIFY(QColor(bild.pixel(Spalte[0] + 20, 24)) != QColor(255, 192, 192));
     }
 
+    // The fields' frames keep the toolkit's grey; the window's yellow must not tint them olive.
+    void fieldFramesAreGrey() {
+        for (DigitField* f : {w_->A(1), w_->S(6)}) {
+            const QColor rand(f->grab().toImage().pixel(0, f->height() / 2));
+            QVERIFY2(qAbs(rand.red() - rand.blue()) <= 8, qPrintable(rand.name()));
+            QVERIFY(rand.red() < 220);
+        }
+    }
+
+    // The credit line is cut off by the window's edge: in any usual dialog font it fits above it.
+    void creditLineFitsAtDialogFonts_data() {
+        QTest::addColumn<int>("punkte");
+        for (int pt = 9; pt <= 12; ++pt) {
+            QTest::addRow("%d pt", pt) << pt;
+        }
+    }
+    void creditLineFitsAtDialogFonts() {
+        QFETCH(int, punkte);
+        const QFont vorher = QApplication::font();
+        QApplication::setFont(QFont(vorher.family(), punkte));
+        {
+            N1 w;
+            const QLabel* l = w.label("Label7");
+            const QRect bedarf = QFontMetrics(l->font()).boundingRect(QRect(0, 0, l->width(), 1000),
+                                                                      Qt::TextWordWrap, l->text());
+            QVERIFY2(l->y() + bedarf.height() <= w.height(), qPrintable(l->font().toString()));
+            QVERIFY(bedarf.width() <= l->width());
+            if (punkte == 9) {
+                QCOMPARE(QFontInfo(l->font()).pixelSize(), 12); // small enough as it is
+            }
+        }
+        QApplication::setFont(vorher);
+    }
+
 private:
     std::unique_ptr<N1> w_;
 };
