@@ -12,7 +12,8 @@ if [[ "${1:-}" == "--tests" ]]; then
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
         clang libclang-rt-dev gcovr strace x11-xkb-utils
-        desktop-file-utils appstream dpkg-dev file
+        desktop-file-utils appstream dpkg-dev file lintian
+        weston qt6-wayland
     )
 fi
 

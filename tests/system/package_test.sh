@@ -8,7 +8,7 @@ window_id=$(realpath "$(dirname "$0")/../../scripts/window_id.sh")
 
 build=$(realpath "$1")
 if [[ -z "${PACKAGE_TEST_IN_XVFB:-}" ]]; then
-    PACKAGE_TEST_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    PACKAGE_TEST_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 2048x1536x24" "$0" "$@"
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -18,8 +18,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(ls "$scratch"/out/rechenmaschine_*.deb)
 echo "package: $(basename "$deb")"
 
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1 | grep -v "root privileges" || true
+lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian reports errors or warnings"
+
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/rechenmaschine \
+    ./usr/share/man/man1/rechenmaschine.1.gz \
+    ./usr/share/doc/rechenmaschine/copyright \
+    ./usr/share/doc/rechenmaschine/changelog.gz \
     ./usr/share/applications/org.rechenmaschine.Rechenmaschine.desktop \
     ./usr/share/metainfo/org.rechenmaschine.Rechenmaschine.metainfo.xml \
     ./usr/share/icons/hicolor/36x36/apps/org.rechenmaschine.Rechenmaschine.png \
@@ -30,7 +37,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 # Debian 13 renamed some Qt libraries with a "t64" suffix (64-bit time).
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
-    grep -q -E "(^|[ ,])$dep(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
+    grep -q -E "(^|[ ,])${dep//+/\\+}(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
 done
 
 if [[ $(id -u) -eq 0 && -n "${CI:-}" ]]; then
@@ -63,3 +70,21 @@ last=$(tail -1 <<<"$red_rows")
 echo "red ink in the column from y=$first to y=$last"
 ((first > 4 * 289 / 9 - 8 && last < 5 * 289 / 9 + 8)) || fail "the red row is not row 5"
 echo "installed program reached its working state"
+
+# The menu entry's actions start it enlarged: 582 x 542 pixels times their factor.
+desktop="$root/usr/share/applications/org.rechenmaschine.Rechenmaschine.desktop"
+while read -r factor; do
+    env QT_SCALE_FACTOR="$factor" "$root/usr/bin/rechenmaschine" &
+    pid=$!
+    id=$("$window_id" || true)
+    [[ -n "$id" ]] || fail "the action with factor $factor showed no window"
+    sleep 0.3
+    size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    want=$(awk -v f="$factor" 'BEGIN { printf "%dx%d", 582 * f + 0.5, 542 * f + 0.5 }')
+    echo "action QT_SCALE_FACTOR=$factor: window $size"
+    [[ "$size" == "$want" ]] || fail "the window is $size, not $want"
+done < <(sed -n '/^\[Desktop Action/,$ s/^Exec=env QT_SCALE_FACTOR=\([0-9.]*\) rechenmaschine$/\1/p' "$desktop")
+[[ $(grep -c '^\[Desktop Action' "$desktop") -eq 2 ]] || fail "the menu entry lacks its two actions"
+echo "the menu entry's actions start it enlarged"

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
         QCOMPARE(w_->Nep(1)->lines()[1].text, QString("     0"));
         w_->Starteinstellugen();
-        QCOMPARE(QApplication::focusWidget(), w_->N(1));
+        QCOMPARE(fokus(), w_->N(1));
         w_->Zeichne_Neper_neu();
         QCOMPARE(w_->Mult()->lines().size(), std::size_t{9});
         QVERIFY(w_->label("Label5") == nullptr);
@@ -99,11 +99,11 @@ private slots:
         }
         for (int k = 1; k <= 18; ++k) {
             tippe(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), reihe[k % 18]);
+            QCOMPARE(fokus(), reihe[k % 18]);
         }
         for (int k = 17; k >= 0; --k) {
             tippe(Qt::Key_Backtab, Qt::ShiftModifier);
-            QCOMPARE(QApplication::focusWidget(), reihe[k]);
+            QCOMPARE(fokus(), reihe[k]);
         }
         QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
         QCOMPARE(w_->maschine().zustand().Zeile, 5);
@@ -215,6 +215,10 @@ private slots:
     }
 
     void copyWorks() {
+        QApplication::clipboard()->setText("?");
+        if (QApplication::clipboard()->text() != "?") {
+            QSKIP("no clipboard here (a Wayland compositor without a seat)");
+        }
         tippe(Qt::Key_Right);
         tippe(Qt::Key_Right);
         tippe(Qt::Key_Home, Qt::NoModifier);
@@ -292,7 +296,7 @@ private slots:
         QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
         // The machine still writes it.
         QTest::mouseClick(f, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), f);
+        QCOMPARE(fokus(), f);
         tippe(Qt::Key_Right);
         QCOMPARE(ziffern(*w_, 'A'), QString("010000"));
     }
@@ -310,7 +314,7 @@ private slots:
                 QTest::mouseClick(w_.get(), taste, Qt::NoModifier, z->geometry().center());
                 QTest::mouseDClick(w_.get(), taste, Qt::NoModifier, z->geometry().center());
             }
-            QCOMPARE(QApplication::focusWidget(), w_->N(2));
+            QCOMPARE(fokus(), w_->N(2));
         }
         QCOMPARE(alleZiffern(*w_), vorher);
         QCOMPARE(w_->maschine().zustand().Zeile, 5);
@@ -319,7 +323,7 @@ private slots:
 
     void clickOnAFieldOnlyMovesTheFocus() {
         QTest::mouseClick(w_->S(4), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), w_->S(4));
+        QCOMPARE(fokus(), w_->S(4));
         QCOMPARE(alleZiffern(*w_), QString("000000|000000|000000"));
         QCOMPARE(w_->maschine().zustand().Zeile, 5);
     }

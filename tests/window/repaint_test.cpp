@@ -36,6 +36,9 @@ private slots:
     void screenMatchesAFullDrawingAfterEveryKey() {
         auto w = gestartetesFenster();
         QVERIFY(w);
+        if (w->screen()->grabWindow(w->winId()).isNull()) {
+            QSKIP("this platform does not let a program read its window back (Wayland)");
+        }
         const double faktor = w->devicePixelRatioF();
         qInfo("scale factor %.2f", faktor);
         const QList<int> tasten{Qt::Key_Right, Qt::Key_Left, Qt::Key_Up,    Qt::Key_Down,

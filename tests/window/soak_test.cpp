@@ -64,7 +64,7 @@ private slots:
             } else {
                 t = {anderetasten[waehle(int(anderetasten.size()))], mods[waehle(4)]};
             }
-            QWidget* ziel = QApplication::focusWidget();
+            QWidget* ziel = fokus();
             QVERIFY(ziel != nullptr);
             const bool wiederholt = waehle(8) == 0;
             QApplication::postEvent(

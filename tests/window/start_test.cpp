@@ -23,7 +23,7 @@ private slots:
     void tickRunsStartSettingsOnceThenTheTimerIsOff() {
         auto w = gestartetesFenster();
         QVERIFY(w);
-        QCOMPARE(QApplication::focusWidget(), w->N(1));
+        QCOMPARE(fokus(), w->N(1));
         QCOMPARE(w->Timer1().interval(), 0);
         QVERIFY(!w->Timer1().isEnabled());
         QVERIFY(!w->Timer1().isRunning());

@@ -12,6 +12,20 @@
 
 namespace rechenmaschine::test {
 
+// The widget with the keyboard focus. Where no window is active (a compositor without a
+// keyboard, such as headless Wayland), the focus the shown window keeps for itself.
+inline QWidget* fokus() {
+    if (QWidget* w = QApplication::focusWidget()) {
+        return w;
+    }
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (fenster->isVisible() && fenster->focusWidget() != nullptr) {
+            return fenster->focusWidget();
+        }
+    }
+    return nullptr;
+}
+
 // A shown window whose start-up timer has fired.
 inline std::unique_ptr<N1> gestartetesFenster() {
     auto w = std::make_unique<N1>();
@@ -20,13 +34,13 @@ inline std::unique_ptr<N1> gestartetesFenster() {
     const bool bereit =
         QTest::qWaitForWindowExposed(w.get()) &&
         QTest::qWaitFor([&] { return !w->Timer1().isEnabled(); }, 2000) &&
-        QTest::qWaitFor([&] { return QApplication::focusWidget() == w->N(1); }, 2000);
+        QTest::qWaitFor([&] { return fokus() == w->N(1); }, 2000);
     return bereit ? std::move(w) : nullptr;
 }
 
 // QTest sends to the window, not the focused child; the platform would send to the child.
 inline void tippe(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false) {
-    QWidget* ziel = QApplication::focusWidget();
+    QWidget* ziel = fokus();
     QVERIFY(ziel != nullptr);
     if (autoRepeat) {
         QKeyEvent press(QEvent::KeyPress, key, mods, QString(), true);
@@ -37,7 +51,7 @@ inline void tippe(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool aut
 }
 
 inline void tippeText(const QString& text) {
-    QWidget* ziel = QApplication::focusWidget();
+    QWidget* ziel = fokus();
     QVERIFY(ziel != nullptr);
     QTest::keyClicks(ziel, text);
 }

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The window on Qt's Wayland platform, in a headless weston: the window tests, then the real
+# program's first picture, read back with weston's screenshooter (allowed by --debug).
+# The headless compositor has no seat: no keyboard, mouse or clipboard. The tests send their
+# events to the widgets themselves; QT_IM_MODULE=none keeps Qt's text-input context, which
+# needs a seat, out of their way.
+# Usage: wayland_test.sh PROGRAM WINDOW_TEST...
+set -euo pipefail
+program=$(realpath "$1")
+shift
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+export XDG_RUNTIME_DIR="$scratch/runtime" WAYLAND_DISPLAY=rechenmaschine-test
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY
+weston --backend=headless-backend.so --use-pixman --debug --socket="$WAYLAND_DISPLAY" \
+    --width=1600 --height=1200 >"$scratch/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]] && break
+    sleep 0.1
+done
+[[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]] || { cat "$scratch/weston.log"; fail "weston did not start"; }
+
+for t in "$@"; do
+    out=$(QT_QPA_PLATFORM=wayland QT_IM_MODULE=none QT_SCALE_FACTOR=1 "$t" 2>&1) ||
+        { echo "$out" | grep -E "^(FAIL|   )" | head -20; fail "$(basename "$t") on Wayland"; }
+    echo "$(basename "$t"): $(grep '^Totals' <<<"$out")"
+done
+
+QT_QPA_PLATFORM=wayland "$program" 2>"$scratch/program.err" &
+pids+=($!)
+cd "$scratch"
+for _ in $(seq 20); do
+    sleep 0.5
+    rm -f wayland-screenshot-*.png
+    weston-screenshooter >/dev/null 2>&1 || continue
+    shot=$(ls wayland-screenshot-*.png 2>/dev/null | head -1)
+    [[ -n "$shot" ]] || continue
+    # The light yellow is the window's: its client area, and the title bar Qt draws above it
+    # in the same palette. The client area is the box's lowest 542 rows.
+    box=$(convert "$shot" -fill black +opaque "srgb(255,255,192)" -format "%@" info:)
+    [[ "$box" == 582x* ]] || continue
+    IFS='x+' read -r _ h x y <<<"$box"
+    y=$((y + h - 542))
+    # The multiplier column is 41 x 289 pixels at (496, 80) of the client area.
+    red_rows=$(convert "$shot" -crop "41x289+$((x + 496))+$((y + 80))" +repage txt:- |
+        awk -F'[(,)]' 'NR > 1 && $3 > 200 && $4 < 90 && $5 < 90 { print $2 + 0 }' | sort -n | uniq)
+    [[ -n "$red_rows" ]] || continue
+    first=$(head -1 <<<"$red_rows")
+    last=$(tail -1 <<<"$red_rows")
+    echo "window at $x,$y; red ink in the column from y=$first to y=$last"
+    ((first > 4 * 289 / 9 - 8 && last < 5 * 289 / 9 + 8)) || fail "the red row is not row 5"
+    grep -i "warn\|error" "$scratch/program.err" && fail "the program complained"
+    echo "the program runs on Wayland with row 5 red"
+    exit 0
+done
+cat "$scratch/program.err"
+fail "no picture of the started window on Wayland"
