@@ -2,7 +2,7 @@
 // floor): start-up until the start settings have run and the panels are painted, key to
 // picture for a key in each unit, and peak resident memory. Offscreen; medians of many runs.
 //
-//   rechenmaschine_bench [--runs N] [--keys N]      prints the table
+//   rechenmaschine_bench [--runs N] [--keys N] [--scales 1,2,3]   prints a table per scale factor
 //   (internally it starts itself as --start real|floor and --keys real|floor)
 #include "floor_window.h"
 #include "window/main_window.h"
@@ -194,11 +194,12 @@ struct Kind {
     std::vector<std::pair<std::string, double>> tasten;
 };
 
-Kind kind(const QString& art, const QString& welches, int runs) {
+Kind kind(const QString& art, const QString& welches, int runs, const QString& faktor) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir laufzeit; // Qt wants a private runtime folder; give it one
+    env.insert("QT_SCALE_FACTOR", faktor); // program and floor alike
+    static QTemporaryDir laufzeit;         // Qt wants a private runtime folder; give it one
     if (!env.contains("XDG_RUNTIME_DIR") && laufzeit.isValid()) {
         env.insert("XDG_RUNTIME_DIR", laufzeit.path());
     }
@@ -233,21 +234,21 @@ Kind kind(const QString& art, const QString& welches, int runs) {
     return k;
 }
 
-int orchestriere(int starts, int keys) {
+void vergleiche(int starts, int keys, const QString& faktor) {
     std::vector<double> startEcht, startBoden;
     std::vector<double> rssEcht, rssBoden;
-    kind("--start", "real", 1); // warm the caches of the file system and fontconfig
-    kind("--start", "floor", 1);
+    kind("--start", "real", 1, faktor); // warm the caches of the file system and fontconfig
+    kind("--start", "floor", 1, faktor);
     for (int r = 0; r < starts; ++r) {
-        const Kind e = kind("--start", "real", 1);
-        const Kind b = kind("--start", "floor", 1);
+        const Kind e = kind("--start", "real", 1, faktor);
+        const Kind b = kind("--start", "floor", 1, faktor);
         startEcht.push_back(e.ms);
         startBoden.push_back(b.ms);
         rssEcht.push_back(static_cast<double>(e.rssKiB));
         rssBoden.push_back(static_cast<double>(b.rssKiB));
     }
-    const Kind e = kind("--keys", "real", keys);
-    const Kind b = kind("--keys", "floor", keys);
+    const Kind e = kind("--keys", "real", keys, faktor);
+    const Kind b = kind("--keys", "floor", keys, faktor);
     rssEcht.push_back(static_cast<double>(e.rssKiB));
     rssBoden.push_back(static_cast<double>(b.rssKiB));
 
@@ -255,6 +256,7 @@ int orchestriere(int starts, int keys) {
     const double me = *std::max_element(rssEcht.begin(), rssEcht.end()) / 1024.0;
     const double mb = *std::max_element(rssBoden.begin(), rssBoden.end()) / 1024.0;
     const double boden = b.tasten.at(0).second;
+    std::printf("\nscale factor %s\n", qPrintable(faktor));
     std::printf("%-34s %12s %12s %8s %8s\n", "measure", "program", "floor", "ratio", "target");
     std::printf("%-34s %12.1f %12.1f %8.2f %8s\n", "start-up to first picture (ms)", se, sb,
                 se / sb, "<= 1.10");
@@ -267,7 +269,6 @@ int orchestriere(int starts, int keys) {
     std::printf("(start-up: median of %d runs each; keys: median of %d presses each, after %d "
                 "warm-up presses; floor key: %s)\n",
                 starts, keys, keys / 10, b.tasten.at(0).first.c_str());
-    return 0;
 }
 
 } // namespace
@@ -287,5 +288,10 @@ int main(int argc, char* argv[]) {
         return args.value(0) == "--start" ? starte(echt) : tasten(echt, wert("--runs", 2000));
     }
     QCoreApplication app(argc, argv);
-    return orchestriere(wert("--runs", 20), wert("--keys", 2000));
+    const auto i = args.indexOf("--scales");
+    const QString faktoren = i >= 0 && i + 1 < args.size() ? args[i + 1] : QStringLiteral("1,2,3");
+    for (const QString& faktor : faktoren.split(',')) {
+        vergleiche(wert("--runs", 20), wert("--keys", 2000), faktor);
+    }
+    return 0;
 }
