@@ -31,10 +31,9 @@ inline std::unique_ptr<N1> gestartetesFenster() {
     auto w = std::make_unique<N1>();
     w->show();
     w->activateWindow();
-    const bool bereit =
-        QTest::qWaitForWindowExposed(w.get()) &&
-        QTest::qWaitFor([&] { return !w->Timer1().isEnabled(); }, 2000) &&
-        QTest::qWaitFor([&] { return fokus() == w->N(1); }, 2000);
+    const bool bereit = QTest::qWaitForWindowExposed(w.get()) &&
+                        QTest::qWaitFor([&] { return !w->Timer1().isEnabled(); }, 2000) &&
+                        QTest::qWaitFor([&] { return fokus() == w->N(1); }, 2000);
     return bereit ? std::move(w) : nullptr;
 }
 
