@@ -1,6 +1,6 @@
 #include "floor_window.h"
 
-#include "window/uiconfig.h"
+#include "layout/uiconfig.h"
 
 #include <QKeyEvent>
 #include <QLabel>

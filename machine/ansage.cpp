@@ -36,6 +36,10 @@ Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const Di
     return a;
 }
 
+std::string Feldname(char einheit, int index) {
+    return std::string(Einheiten[nummer(einheit)]) + ", Stelle " + TextAusZahl(index);
+}
+
 std::string Stabname(const Maschinenzustand& z, int index) {
     std::string name = "Stab " + TextAusZahl(index);
     if (gezeichnet(z) && index >= 1 && index <= 6) {

@@ -26,6 +26,9 @@ struct Anblick {
 Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S,
                     const Maschinenzustand& z);
 
+// A digit field's name: its unit and place, "Additionswerk, Stelle 2".
+std::string Feldname(char einheit, int index);
+
 // "Stab 2, Reihe 3: 09": the rod's cell in the selected row; "Stab 2" before the first drawing.
 std::string Stabname(const Maschinenzustand& z, int index);
 // "Multiplikatoren, Reihe 3"; "Multiplikatoren" before the first drawing.

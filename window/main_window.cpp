@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include "accessibility.h"
-#include "uiconfig.h"
+#include "layout/uiconfig.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -99,7 +99,7 @@ std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* pa
         QPalette p = f->palette();
         p.setColor(QPalette::Window, QApplication::palette(f).color(QPalette::Window));
         f->setPalette(p);
-        f->setAccessibleName(qtext(e.zugang) + QStringLiteral(", Stelle %1").arg(i));
+        f->setAccessibleName(qtext(Feldname(e.name.front(), i)));
         felder[static_cast<std::size_t>(i - 1)] = f;
     }
     return felder;

@@ -1,6 +1,6 @@
 #include "text_panel.h"
 
-#include "uiconfig.h"
+#include "layout/uiconfig.h"
 
 #include <QAccessible>
 #include <QEvent>

@@ -2,8 +2,6 @@
 // the font sizes and the texts. Change the window here, nowhere else.
 #pragma once
 
-#include "machine/ansage.h"
-
 #include <array>
 #include <string_view>
 
@@ -44,7 +42,7 @@ struct Steuerelement {
     int hoehe;
     int schriftPx; // 0: the platform's dialog font
     std::string_view text;
-    std::string_view zugang = {}; // what a screen reader calls the fields or panels
+    std::string_view zugang = {}; // what a screen reader calls the panels
 };
 
 inline constexpr int KeineSpalte = -1;
@@ -62,9 +60,9 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
      "Merkhilfe bzw. Speicher f\u00fcr Zwischenergebnisse"},
     {"Label6", Art::Hinweis, 7080, 6000, 1455, 1335, 11, Bedienhinweis},
     {"Label7", Art::Hinweis, 6840, 7680, 1935, 495, 0, Urheberzeile},
-    {"N", Art::Ziffernfelder, KeineSpalte, 360, 600, 720, 37, "0", Multiplikationswerk},
-    {"A", Art::Ziffernfelder, KeineSpalte, 6000, 615, 735, 37, "0", Additionswerk},
-    {"S", Art::Ziffernfelder, KeineSpalte, 7320, 615, 735, 37, "0", Speicher},
+    {"N", Art::Ziffernfelder, KeineSpalte, 360, 600, 720, 37, "0"},
+    {"A", Art::Ziffernfelder, KeineSpalte, 6000, 615, 735, 37, "0"},
+    {"S", Art::Ziffernfelder, KeineSpalte, 7320, 615, 735, 37, "0"},
     {"Nep", Art::Staebe, KeineSpalte, 1200, 615, 4335, 13, "", "Stab"},
     {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, "", "Multiplikatoren"},
 }};
