@@ -29,6 +29,7 @@ unmount() {
 }
 trap unmount EXIT
 bind() { # source target [mount options...]
+    mountpoint -q "$root$2" && return # left from an earlier run
     "${sudo[@]}" mount "${@:3}" "$1" "$root$2"
     mounted+=("$root$2")
 }
