@@ -87,4 +87,23 @@ std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
     return wiederholt ? std::string(1, neu[stelle]) : std::string{};
 }
 
+std::string Bedienung::KeyDown(char einheit, int index, std::int16_t tastencode,
+                               std::int16_t umschaltstatus) {
+    const Anblick vorher = anblick();
+    switch (einheit) {
+    case 'N':
+        maschine_.N_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    case 'A':
+        maschine_.A_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    case 'S':
+        maschine_.S_KeyDown(index, tastencode, umschaltstatus);
+        break;
+    default:
+        return {};
+    }
+    return ansager_.nachTaste(einheit, index, tastencode, vorher, anblick(), maschine_.zustand());
+}
+
 } // namespace rechenmaschine

@@ -47,4 +47,25 @@ private:
     char letzterWert_ = '\0';
 };
 
+// What a front end does with a KeyDown: the rule of the field's unit, then what to announce.
+class Bedienung {
+public:
+    Bedienung(Maschine& maschine, const DigitFieldArray& N, const DigitFieldArray& A,
+              const DigitFieldArray& S)
+        : maschine_(maschine), N_(N), A_(A), S_(S) {}
+
+    // einheit 'N', 'A' or 'S'; returns the announcement, empty for none.
+    std::string KeyDown(char einheit, int index, std::int16_t tastencode,
+                        std::int16_t umschaltstatus);
+
+private:
+    Anblick anblick() const { return LiesAnblick(N_, A_, S_, maschine_.zustand()); }
+
+    Maschine& maschine_;
+    const DigitFieldArray& N_;
+    const DigitFieldArray& A_;
+    const DigitFieldArray& S_;
+    Ansager ansager_;
+};
+
 } // namespace rechenmaschine

@@ -158,6 +158,7 @@ N1::N1()
     Timer1_ = new StartTimerAdapter(ui::Startintervall, this);
     maschine_ = std::make_unique<Maschine>(Bedienelemente{
         N_, A_, S_, {Nep_[0], Nep_[1], Nep_[2], Nep_[3], Nep_[4], Nep_[5]}, *Mult_, *Timer1_});
+    bedienung_ = std::make_unique<Bedienung>(*maschine_, N_, A_, S_);
 
     Ansage_ = new AnsageWidget(this);
     for (int i = 1; i <= 6; ++i) {
@@ -194,27 +195,10 @@ void N1::Timer1_Timer() {
 }
 
 void N1::KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
-    const Anblick vorher = anblick();
-    switch (einheit) {
-    case 'N':
-        maschine_->N_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    case 'A':
-        maschine_->A_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    default:
-        maschine_->S_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    }
-    const std::string text =
-        ansager_.nachTaste(einheit, index, tastencode, vorher, anblick(), maschine_->zustand());
+    const std::string text = bedienung_->KeyDown(einheit, index, tastencode, umschaltstatus);
     if (!text.empty()) {
         Ansage_->sage(qtext(text));
     }
-}
-
-Anblick N1::anblick() const {
-    return LiesAnblick(N_, A_, S_, maschine_->zustand());
 }
 
 QLabel* N1::label(std::string_view name) const {

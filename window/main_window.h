@@ -44,7 +44,6 @@ private:
     // KeyDown of a field of unit 'N', 'A' or 'S': the unit's rule, then what a screen reader
     // should hear of it beyond the field's own digit.
     void KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus);
-    Anblick anblick() const;
 
     std::array<QLabel*, 5> labels_{};
     FieldArrayAdapter N_;
@@ -55,7 +54,7 @@ private:
     StartTimerAdapter* Timer1_ = nullptr;
     AnsageWidget* Ansage_ = nullptr;
     std::unique_ptr<Maschine> maschine_;
-    Ansager ansager_;
+    std::unique_ptr<Bedienung> bedienung_;
 };
 
 } // namespace rechenmaschine

@@ -15,15 +15,10 @@ struct Taste {
 
 // Keys run through the machine as the window runs them; what is announced after each.
 std::vector<std::string> ansagen(Pruefstand& p, const std::vector<Taste>& tasten) {
-    Ansager ansager;
+    Bedienung bedienung(p.m, p.N, p.A, p.S);
     std::vector<std::string> out;
     for (const Taste& t : tasten) {
-        const Anblick vorher = LiesAnblick(p.N, p.A, p.S, p.m.zustand());
-        (t.einheit == 'N'   ? p.m.N_KeyDown(t.index, t.code, 0)
-         : t.einheit == 'A' ? p.m.A_KeyDown(t.index, t.code, 0)
-                            : p.m.S_KeyDown(t.index, t.code, 0));
-        out.push_back(ansager.nachTaste(t.einheit, t.index, t.code, vorher,
-                                        LiesAnblick(p.N, p.A, p.S, p.m.zustand()), p.m.zustand()));
+        out.push_back(bedienung.KeyDown(t.einheit, t.index, t.code, 0));
     }
     return out;
 }
