@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format
-    qt6-base-dev qt6-qpa-plugins fonts-liberation
+    qt6-base-dev qt6-qpa-plugins fonts-liberation2
     libgtest-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then

@@ -36,7 +36,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 # Debian 13 renamed some Qt libraries with a "t64" suffix (64-bit time).
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins fonts-liberation2; do
     grep -q -E "(^|[ ,])${dep//+/\\+}(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
 done
 
