@@ -1,11 +1,27 @@
 #!/usr/bin/env bash
-# Builds the release program and measures start-up, key-to-picture and peak memory against
-# the floor window (docs/benchmarks.md). Reports numbers; never fails on time.
-# Usage: scripts/bench.sh [--runs N] [--keys N]
+# Measures the desktop program (release build) against its floor window at scale factors 1, 2
+# and 3, then the web edition in headless Chromium against an empty page with the same font
+# (docs/benchmarks.md). Reports numbers; never fails on time.
+# Usage: scripts/bench.sh [--runs N] [--keys N]   (--runs: start-ups and page loads of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+runs=20
+keys=2000
+while (($#)); do
+    case "$1" in
+    --runs) runs=$2; shift 2 ;;
+    --keys) keys=$2; shift 2 ;;
+    *) echo "usage: scripts/bench.sh [--runs N] [--keys N]" >&2; exit 2 ;;
+    esac
+done
+
+scripts/setup.sh --tests
 cmake --preset release >/dev/null
 cmake --build --preset release --target rechenmaschine_bench
-build/release/bench/rechenmaschine_bench "$@"
+build/release/bench/rechenmaschine_bench --runs "$runs" --keys "$keys"
+
+echo
+cmake --preset wasm >/dev/null
+cmake --build --preset wasm
+/usr/bin/python3 bench/web_bench.py build/wasm/web/site --runs "$runs"

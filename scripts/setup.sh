@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, and nothing when all are there.
+# Installs the Debian packages the build needs, and nothing when all are there.
+# Usage: setup.sh [--web | --tests]   --web: also the web edition's; --tests: also every test's
 set -euo pipefail
 
 packages=(
@@ -7,8 +8,12 @@ packages=(
     qt6-base-dev qt6-qpa-plugins fonts-liberation2
     libgtest-dev libbenchmark-dev
 )
+if [[ "${1:-}" == "--web" || "${1:-}" == "--tests" ]]; then
+    packages+=(emscripten nodejs googletest python3)
+fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
+        chromium chromium-driver python3-selenium python3-numpy
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
         clang libclang-rt-dev gcovr strace x11-xkb-utils

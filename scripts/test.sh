@@ -21,7 +21,7 @@ echo "== coverage"
 scripts/coverage.sh
 
 echo "== benchmark (numbers only, never a failure on time)"
-scripts/bench.sh --runs 10 --keys 1000
+scripts/bench.sh --runs 5 --keys 1000
 
 echo "== soak"
 cmake --preset release >/dev/null

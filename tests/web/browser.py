@@ -1,0 +1,67 @@
+"""The built web page in headless Chromium, served on 127.0.0.1: shared by the web tests and
+the web benchmark."""
+import contextlib
+import functools
+import http.server
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+
+class _Stumm(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"  # keep connections open, as any real web server does
+
+    def log_message(self, *args):
+        pass
+
+
+@contextlib.contextmanager
+def server(site):
+    """Serves the site folder on a free port of 127.0.0.1; yields the page's address."""
+    handler = functools.partial(_Stumm, directory=site)
+    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    thread = threading.Thread(target=httpd.serve_forever, daemon=True)
+    thread.start()
+    try:
+        yield f"http://127.0.0.1:{httpd.server_address[1]}/index.html"
+    finally:
+        httpd.shutdown()
+
+
+@contextlib.contextmanager
+def chromium(scale=1.0):
+    """Headless Chromium with a fresh profile, nothing fetched from elsewhere, a viewport just
+    larger than the window and the given device pixel ratio (the browser's zoom)."""
+    with tempfile.TemporaryDirectory() as profile:
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--hide-scrollbars",
+                     "--force-color-profile=srgb", "--font-render-hinting=none",
+                     f"--user-data-dir={profile}"]:
+            options.add_argument(flag)
+        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        try:
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 640, "height": 600, "deviceScaleFactor": scale, "mobile": False})
+            yield driver
+        finally:
+            driver.quit()
+
+
+def load(driver, url, timeout=10):
+    """Loads a page and waits for the mark it sets after its first complete picture."""
+    driver.get(url)
+    WebDriverWait(driver, timeout).until(
+        lambda d: d.execute_script("return document.documentElement.dataset.bereit === '1'"))
+
+
+def open_page(driver, url, timeout=10):
+    """Loads the machine's page; returns its window."""
+    load(driver, url, timeout)
+    return driver.find_element(By.ID, "N1")

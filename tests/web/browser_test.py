@@ -1,0 +1,130 @@
+"""The web page in headless Chromium against the desktop's machine library, key for key.
+
+Starts the page, checks its start picture, then sends seeded random keys; after each, the 18
+fields, the focus and the selected row must be what the machine library (the `reference`
+program) shows for the same keys, and Chromium's accessibility tree must name the fields and
+rods as the desktop does, with the digits as values.
+Usage: browser_test.py SITE_FOLDER REFERENCE_PROGRAM [KEYS] [SEED]
+"""
+import random
+import subprocess
+import sys
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+import browser
+
+# (name, what Selenium sends, modifier held, what the reference is told, weight)
+TASTEN = [
+    ("Right", Keys.ARROW_RIGHT, None, "key 39 0", 8),
+    ("Left", Keys.ARROW_LEFT, None, "key 37 0", 6),
+    ("Up", Keys.ARROW_UP, None, "key 38 0", 3),
+    ("Down", Keys.ARROW_DOWN, None, "key 40 0", 3),
+    ("Shift+Right", Keys.ARROW_RIGHT, Keys.SHIFT, "key 39 1", 1),
+    ("Tab", Keys.TAB, None, "tab", 6),
+    ("Shift+Tab", Keys.TAB, Keys.SHIFT, "backtab", 3),
+    ("c", "c", None, "key 67 0", 1),
+    ("Shift+C", "c", Keys.SHIFT, "key 67 1", 1),
+    ("5", "5", None, "key 53 0", 1),
+    ("x", "x", None, "key 88 0", 1),
+    ("Enter", Keys.ENTER, None, "key 13 0", 1),
+    ("Backspace", Keys.BACKSPACE, None, "key 8 0", 1),
+    ("Delete", Keys.DELETE, None, "key 46 0", 1),
+    ("Space", Keys.SPACE, None, "key 32 0", 1),
+    ("Home", Keys.HOME, None, "key 36 0", 1),
+    ("Ctrl+V", "v", Keys.CONTROL, "key 86 2", 1),
+    ("Ctrl+Z", "z", Keys.CONTROL, "key 90 2", 1),
+]
+
+UNITS = {"N": "Multiplikationswerk", "A": "Additionswerk", "S": "Speicher"}
+FELDER = [f"{u}{i}" for u in "NAS" for i in range(1, 7)]
+
+ZUSTAND = """
+const s = window.rechenmaschine.seite;
+const zeile = s.tafeln[6].zeilen.findIndex((z) => z.dataset.farbe === '#ff0000') + 1;
+return s.felder.map((f) => f.value).join('') + ' ' + document.activeElement.id + ' ' + zeile;
+"""
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL " + what)
+    return ok
+
+
+def druecke(driver, taste):
+    _, senden, halten, _, _ = taste
+    kette = ActionChains(driver)
+    if halten:
+        kette.key_down(halten)
+    kette.send_keys(senden)
+    if halten:
+        kette.key_up(halten)
+    kette.perform()
+
+
+def barrierefreiheit(driver, ziffern, zeile):
+    """Names, roles and values as Chromium gives them to a screen reader."""
+    knoten = [n for n in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+              if not n.get("ignored")]
+    rolle = lambda n: n.get("role", {}).get("value")
+    name = lambda n: n.get("name", {}).get("value")
+    felder = {name(n): n for n in knoten if rolle(n) == "spinbutton"}
+    erwartet = [f"{UNITS[f[0]]}, Stelle {f[1]}" for f in FELDER]
+    check(list(felder) == erwartet, f"18 spin buttons named by unit and place ({list(felder)})")
+    werte = "".join(str(felder[e].get("value", {}).get("value", "?")) for e in erwartet)
+    check(werte == ziffern, f"the spin buttons' values are the digits ({werte} / {ziffern})")
+    bilder = [name(n) for n in knoten if rolle(n) == "image"]
+    check(len(bilder) == 7 and all(f"Reihe {zeile}" in b for b in bilder),
+          f"the rods and the column name the selected row ({bilder})")
+    check(any(rolle(n) == "status" for n in knoten), "a polite live region for announcements")
+
+
+def main(site, referenz, anzahl=300, saat=1623):
+    zufall = random.Random(saat)
+    folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
+    ref = subprocess.Popen([referenz], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    with browser.server(site) as url, browser.chromium() as driver:
+        browser.open_page(driver, url)
+        check(driver.title == "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623", "title")
+        start = driver.execute_script(ZUSTAND)
+        check(start == "0" * 18 + " N1 5", f"start: all 0, focus in N(1), row 5 ({start})")
+        barrierefreiheit(driver, "0" * 18, 5)
+        for k, taste in enumerate(folge):
+            druecke(driver, taste)
+            ref.stdin.write(taste[3] + "\n")
+            ref.stdin.flush()
+            soll = ref.stdout.readline().strip()
+            ist = driver.execute_script(ZUSTAND)
+            if not check(ist == soll, f"after key {k + 1} ({taste[0]}): page {ist}, machine {soll}"):
+                break
+            if (k + 1) % 100 == 0:
+                ziffern, _, zeile = ist.split()
+                barrierefreiheit(driver, ziffern, int(zeile))
+        # Text that reaches a field by other ways than keys: an input method's composition and
+        # commit, an editing command as a paste or an extension would use it.
+        vorher = driver.execute_script(ZUSTAND)
+        driver.execute_cdp_cmd("Input.imeSetComposition",
+                               {"text": "7", "selectionStart": 1, "selectionEnd": 1})
+        driver.execute_cdp_cmd("Input.insertText", {"text": "8"})
+        driver.execute_script("document.execCommand('insertText', false, '9')")
+        nachher = driver.execute_script(ZUSTAND)
+        check(nachher == vorher, f"input methods and editing commands change nothing ({nachher})")
+        zeiten = driver.execute_script("return window.rechenmaschine.tastenzeiten")
+    ref.stdin.close()
+    ref.wait()
+    zeiten.sort()
+    if zeiten:
+        print(f"keydown to page updated: median {zeiten[len(zeiten) // 2]:.2f} ms, "
+              f"p95 {zeiten[int(len(zeiten) * 0.95)]:.2f} ms over {len(zeiten)} keys")
+    print(f"web: {anzahl} keys, {len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    args = sys.argv[1:]
+    sys.exit(main(args[0], args[1], *[int(a) for a in args[2:]]))

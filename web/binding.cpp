@@ -1,0 +1,223 @@
+// The machine for the web page. The page's 18 fields, 7 panels and start timer are held here
+// as the machine's interfaces; the page's script calls the few functions below and, after
+// each, draws the picture they return as JSON. The rules stay in the machine: the page only
+// translates keys and draws.
+#include "layout/uiconfig.h"
+#include "machine/ansage.h"
+#include "machine/key_codes.h"
+#include "machine/machine_state.h"
+
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rechenmaschine::web {
+
+namespace {
+
+class Felder : public DigitFieldArray {
+public:
+    Felder(char einheit, std::string& fokus) : einheit_(einheit), fokus_(fokus) { texte.fill("0"); }
+    std::string text(int index) const override { return texte.at(stelle(index)); }
+    void setText(int index, std::string_view text) override {
+        texte.at(stelle(index)) = std::string(text);
+    }
+    void setFocus(int index) override { fokus_ = std::string(1, einheit_) + std::to_string(index); }
+
+    std::array<std::string, 6> texte;
+
+private:
+    static std::size_t stelle(int index) { return static_cast<std::size_t>(index - 1); }
+    char einheit_;
+    std::string& fokus_;
+};
+
+class Tafel : public TextPanel {
+public:
+    void clear() override { zeilen.clear(); }
+    void setTextColor(Farbe f) override { farbe_ = f; }
+    void printLine(std::string_view line) override {
+        zeilen.push_back({farbe_, std::string(line)});
+    }
+
+    std::vector<std::pair<Farbe, std::string>> zeilen;
+
+private:
+    Farbe farbe_{};
+};
+
+class Zeitgeber : public StartTimer {
+public:
+    void setInterval(int ms) override { intervall = ms; }
+    void setEnabled(bool an) override { eingeschaltet = an; }
+
+    int intervall = ui::Startintervall;
+    bool eingeschaltet = true;
+};
+
+void json(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+std::string farbe(int r, int g, int b) {
+    char puffer[8];
+    std::snprintf(puffer, sizeof puffer, "#%02x%02x%02x", r, g, b);
+    return puffer;
+}
+
+struct Seite {
+    std::string fokus;
+    Felder N{'N', fokus}, A{'A', fokus}, S{'S', fokus};
+    std::array<Tafel, 6> Nep;
+    Tafel Mult;
+    Zeitgeber Timer1;
+    Maschine maschine{Bedienelemente{
+        N, A, S, {&Nep[0], &Nep[1], &Nep[2], &Nep[3], &Nep[4], &Nep[5]}, Mult, Timer1}};
+    Bedienung bedienung{maschine, N, A, S};
+    std::string ansage;
+    std::string antwort;
+
+    // Everything the page shows, and the focus the machine asked for since the last call.
+    const char* bild() {
+        std::string& o = antwort;
+        o = "{\"felder\":[";
+        for (const Felder* f : {&N, &A, &S}) {
+            for (const std::string& t : f->texte) {
+                json(o, t);
+                o += ',';
+            }
+        }
+        o.back() = ']';
+        o += ",\"fokus\":";
+        json(o, fokus);
+        fokus.clear();
+        o += ",\"timer\":" + std::to_string(Timer1.eingeschaltet ? Timer1.intervall : 0);
+        o += ",\"zeile\":" + std::to_string(maschine.zustand().Zeile);
+        o += ",\"tafeln\":[";
+        for (std::size_t i = 0; i <= Nep.size(); ++i) {
+            const Tafel& t = i < Nep.size() ? Nep[i] : Mult;
+            o += '[';
+            for (const auto& [f, text] : t.zeilen) {
+                o += '[';
+                json(o, farbe(f.rot, f.gruen, f.blau));
+                o += ',';
+                json(o, text);
+                o += "],";
+            }
+            if (o.back() == ',') {
+                o.pop_back();
+            }
+            o += "],";
+        }
+        o.back() = ']';
+        o += ",\"namen\":[";
+        for (int i = 1; i <= 6; ++i) {
+            json(o, Stabname(maschine.zustand(), i));
+            o += ',';
+        }
+        json(o, Spaltenname(maschine.zustand()));
+        o += "],\"ansage\":";
+        json(o, ansage);
+        o += '}';
+        return o.c_str();
+    }
+};
+
+std::unique_ptr<Seite> seite;
+
+Seite& die() {
+    if (!seite) {
+        seite = std::make_unique<Seite>();
+    }
+    return *seite;
+}
+
+std::string layout() {
+    std::string o = "{\"titel\":";
+    json(o, ui::Fenstertitel);
+    o += ",\"breite\":" + std::to_string(ui::px(ui::FensterBreite)) +
+         ",\"hoehe\":" + std::to_string(ui::px(ui::FensterHoehe));
+    const auto rgb = [](ui::Rgb c) { return farbe(c.r, c.g, c.b); };
+    o += ",\"farben\":{\"fenster\":\"" + rgb(ui::Fensterfarbe) + "\",\"ueberschrift\":\"" +
+         rgb(ui::Ueberschriftfarbe) + "\",\"hinweis\":\"" + rgb(ui::Hinweisfarbe) +
+         "\",\"tafel\":\"" + rgb(ui::Tafelfarbe) + "\",\"rand\":\"" + rgb(ui::Tafelrand) + "\"}";
+    o += ",\"schrift\":";
+    json(o, ui::Schriftart);
+    o += ",\"elemente\":[";
+    for (const ui::Steuerelement& e : ui::Steuerelemente) {
+        const bool reihe = e.links == ui::KeineSpalte;
+        for (int i = 1; i <= (reihe ? 6 : 1); ++i) {
+            const int links = reihe ? ui::Spalten[static_cast<std::size_t>(i - 1)] : e.links;
+            std::string name(e.name);
+            if (reihe) {
+                name += std::to_string(i);
+            }
+            o += "{\"name\":";
+            json(o, name);
+            o += ",\"art\":" + std::to_string(static_cast<int>(e.art)) +
+                 ",\"x\":" + std::to_string(ui::px(links)) +
+                 ",\"y\":" + std::to_string(ui::px(e.oben)) +
+                 ",\"b\":" + std::to_string(ui::px(e.breite)) +
+                 ",\"h\":" + std::to_string(ui::px(e.hoehe)) +
+                 ",\"px\":" + std::to_string(e.schriftPx) + ",\"text\":";
+            json(o, e.text);
+            if (e.art == ui::Art::Ziffernfelder) {
+                o += ",\"zugang\":";
+                json(o, Feldname(e.name.front(), i));
+            }
+            o += "},";
+        }
+    }
+    o.back() = ']';
+    o += '}';
+    return o;
+}
+
+} // namespace
+
+} // namespace rechenmaschine::web
+
+using rechenmaschine::web::die;
+
+extern "C" {
+
+// The window's controls, places, fonts, colours and texts, in pixels.
+EMSCRIPTEN_KEEPALIVE const char* rm_layout() {
+    static const std::string text = rechenmaschine::web::layout();
+    return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* rm_bild() {
+    return die().bild();
+}
+
+// The start timer's tick: the start settings, then the timer is off.
+EMSCRIPTEN_KEEPALIVE const char* rm_tick() {
+    auto& s = die();
+    s.maschine.Starteinstellugen();
+    s.Timer1.setEnabled(false);
+    s.ansage.clear();
+    return s.bild();
+}
+
+// KeyDown of field `index` (1..6) of unit 'N', 'A' or 'S', with a Windows key code.
+EMSCRIPTEN_KEEPALIVE const char* rm_key(int einheit, int index, int tastencode, int umschalt) {
+    auto& s = die();
+    s.ansage = s.bedienung.KeyDown(static_cast<char>(einheit), index,
+                                   static_cast<std::int16_t>(tastencode),
+                                   static_cast<std::int16_t>(umschalt));
+    return s.bild();
+}
+
+} // extern "C"
