@@ -105,6 +105,13 @@ def main(site, referenz, anzahl=300, saat=1623):
             if (k + 1) % 100 == 0:
                 ziffern, _, zeile = ist.split()
                 barrierefreiheit(driver, ziffern, int(zeile))
+        # An announcement reaches the live region: the row and its cells after Down.
+        ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()
+        ansage = driver.execute_script("return document.getElementById('ansage').textContent")
+        check(ansage.startswith("Reihe "), f"Down is announced in the live region ({ansage!r})")
+        ref.stdin.write("key 40 0\n")
+        ref.stdin.flush()
+        ref.stdout.readline()
         # Text that reaches a field by other ways than keys: an input method's composition and
         # commit, an editing command as a paste or an extension would use it.
         vorher = driver.execute_script(ZUSTAND)
