@@ -49,6 +49,9 @@ def chromium(scale=1.0):
         try:
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": 640, "height": 600, "deviceScaleFactor": scale, "mobile": False})
+            # As a window the user is working in: without it, a headless window that the
+            # system has not given the focus draws no focus frame.
+            driver.execute_cdp_cmd("Emulation.setFocusEmulationEnabled", {"enabled": True})
             yield driver
         finally:
             driver.quit()
