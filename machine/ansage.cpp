@@ -23,10 +23,8 @@ std::string reihe(const Maschinenzustand& z) {
 
 } // namespace
 
-Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S,
-                    const Maschinenzustand& z) {
+Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S) {
     Anblick a;
-    a.zeile = z.Zeile;
     const std::array<const DigitFieldArray*, 3> felder{&N, &A, &S};
     for (std::size_t e = 0; e < 3; ++e) {
         for (int i = 1; i <= 6; ++i) {

@@ -17,14 +17,12 @@ inline constexpr std::string_view Multiplikationswerk = "Multiplikationswerk";
 inline constexpr std::string_view Additionswerk = "Additionswerk";
 inline constexpr std::string_view Speicher = "Speicher";
 
-// What the student sees of the state: the six digits of N, A and S, and the selected row.
+// The digits the student sees: N, A and S, six characters each.
 struct Anblick {
-    std::array<std::string, 3> ziffern; // N, A, S, six characters each
-    std::int16_t zeile = 0;
+    std::array<std::string, 3> ziffern;
 };
 
-Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S,
-                    const Maschinenzustand& z);
+Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S);
 
 // A digit field's name: its unit and place, "Additionswerk, Stelle 2".
 std::string Feldname(char einheit, int index);
@@ -59,7 +57,7 @@ public:
                         std::int16_t umschaltstatus);
 
 private:
-    Anblick anblick() const { return LiesAnblick(N_, A_, S_, maschine_.zustand()); }
+    Anblick anblick() const { return LiesAnblick(N_, A_, S_); }
 
     Maschine& maschine_;
     const DigitFieldArray& N_;
