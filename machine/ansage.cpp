@@ -28,7 +28,7 @@ Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const Di
     const std::array<const DigitFieldArray*, 3> felder{&N, &A, &S};
     for (std::size_t e = 0; e < 3; ++e) {
         for (int i = 1; i <= 6; ++i) {
-            a.ziffern[e] += felder[e]->text(i);
+            a.felder[e][static_cast<std::size_t>(i - 1)] = felder[e]->text(i);
         }
     }
     return a;
@@ -54,13 +54,13 @@ std::string Spaltenname(const Maschinenzustand& z) {
 std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
                                const Anblick& vorher, const Anblick& nachher,
                                const Maschinenzustand& z) {
-    const std::size_t e = nummer(einheit);
-    const std::string& alt = vorher.ziffern[e];
-    const std::string& neu = nachher.ziffern[e];
-    const auto stelle = static_cast<std::size_t>(index - 1);
-    if (stelle >= neu.size() || stelle >= alt.size()) {
+    if (index < 1 || index > 6) {
         return {};
     }
+    const std::size_t e = nummer(einheit);
+    const auto& alt = vorher.felder[e];
+    const auto& neu = nachher.felder[e];
+    const auto stelle = static_cast<std::size_t>(index - 1);
     bool wiederholt = false;
     if (neu[stelle] != alt[stelle]) {
         wiederholt = neu[stelle] == letzterWert_;
@@ -77,12 +77,19 @@ std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
         }
         return text;
     }
-    for (std::size_t k = 0; einheit == 'A' && k < neu.size() && k < alt.size(); ++k) {
-        if (k != stelle && neu[k] != alt[k]) {
-            return std::string(Additionswerk) + " " + neu; // a carry, a borrow or a fall to 0
+    if (einheit == 'A') {
+        for (std::size_t k = 0; k < neu.size(); ++k) {
+            if (k != stelle && neu[k] != alt[k]) { // a carry, a borrow or a fall to 0
+                std::string text(Additionswerk);
+                text += ' ';
+                for (const std::string& ziffer : neu) {
+                    text += ziffer;
+                }
+                return text;
+            }
         }
     }
-    return wiederholt ? std::string(1, neu[stelle]) : std::string{};
+    return wiederholt ? neu[stelle] : std::string{};
 }
 
 std::string Bedienung::KeyDown(char einheit, int index, std::int16_t tastencode,

@@ -17,9 +17,9 @@ inline constexpr std::string_view Multiplikationswerk = "Multiplikationswerk";
 inline constexpr std::string_view Additionswerk = "Additionswerk";
 inline constexpr std::string_view Speicher = "Speicher";
 
-// The digits the student sees: N, A and S, six characters each.
+// The texts of the 18 fields the student sees: N, A and S, six each.
 struct Anblick {
-    std::array<std::string, 3> ziffern;
+    std::array<std::array<std::string, 6>, 3> felder;
 };
 
 Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S);
@@ -42,7 +42,7 @@ public:
 private:
     // Orca 43 keeps quiet when a spin button takes the value the last spoken one had, even in
     // another field; such a digit is announced instead.
-    char letzterWert_ = '\0';
+    std::string letzterWert_;
 };
 
 // What a front end does with a KeyDown: the rule of the field's unit, then what to announce.

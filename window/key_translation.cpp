@@ -61,22 +61,20 @@ std::int16_t windowsTastencode(int qtKey) {
     return 0;
 }
 
-namespace {
-
-// The key in the C position of a Latin keyboard, by the platform's own key number.
-bool tasteC(const QKeyEvent& e) {
-    const QString plattform = QGuiApplication::platformName();
+bool tasteC(QStringView plattform, quint32 scancode, quint32 virtuell) {
     if (plattform == QLatin1String("xcb") || plattform.startsWith(QLatin1String("wayland"))) {
-        return e.nativeScanCode() == 54; // the XKB keycode of the C key
+        return scancode == 54; // the XKB keycode of the C key
     }
     if (plattform == QLatin1String("windows")) {
-        return e.nativeVirtualKey() == 0x43; // VK_C, which follows the position there
+        return virtuell == 0x43; // VK_C, which follows the position there
     }
     if (plattform == QLatin1String("cocoa")) {
-        return e.nativeVirtualKey() == 8; // kVK_ANSI_C
+        return virtuell == 8; // kVK_ANSI_C
     }
     return false;
 }
+
+namespace {
 
 // A letter outside the Latin script: Qt reports such keys by their character.
 bool andereSchrift(int qtKey) {
@@ -86,7 +84,8 @@ bool andereSchrift(int qtKey) {
 } // namespace
 
 std::int16_t windowsTastencode(const QKeyEvent& event) {
-    if (andereSchrift(event.key()) && tasteC(event)) {
+    if (andereSchrift(event.key()) &&
+        tasteC(QGuiApplication::platformName(), event.nativeScanCode(), event.nativeVirtualKey())) {
         return taste::C;
     }
     return windowsTastencode(event.key());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 #include <cstdint>
 
 class QKeyEvent;
@@ -13,6 +15,9 @@ std::int16_t windowsTastencode(int qtKey);
 // The same for a key event. A layout without Latin letters (Cyrillic, Greek) puts another
 // letter on the C key; that key is still C, as the toolkit's own shortcuts take it.
 std::int16_t windowsTastencode(const QKeyEvent& event);
+
+// Whether a platform's key numbers name the key in the C position of a Latin keyboard.
+bool tasteC(QStringView plattform, quint32 scancode, quint32 virtuell);
 
 // Shift 1, Ctrl 2, Alt 4, as the key rules receive it (and never read it).
 std::int16_t umschaltstatus(const QKeyEvent& event);

@@ -85,6 +85,15 @@ INSTANTIATE_TEST_SUITE_P(
               {'N', 1, Links}},
              {"", "1", "", "", ""}}));
 
+TEST(Ansage, NothingForAFieldOrUnitThatDoesNotExist) {
+    Pruefstand p;
+    p.starte();
+    Bedienung bedienung(p.m, p.N, p.A, p.S);
+    EXPECT_EQ(bedienung.KeyDown('N', 7, taste::Rechts, 0), "");
+    EXPECT_EQ(bedienung.KeyDown('X', 1, taste::C, 0), "");
+    EXPECT_EQ(p.N.digits() + p.A.digits() + p.S.digits(), std::string(18, '0'));
+}
+
 TEST(Ansage, RodsAndColumnNameTheSelectedRow) {
     Pruefstand p;
     EXPECT_EQ(Stabname(p.m.zustand(), 2), "Stab 2");

@@ -8,6 +8,12 @@ using namespace rechenmaschine::test;
 
 namespace {
 
+QList<QAccessible::Event> weitergegeben;
+
+void merke(QAccessibleEvent* e) {
+    weitergegeben << e->type();
+}
+
 QString zugang(QObject* o, QAccessible::Text t) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
     return a != nullptr ? a->text(t) : QStringLiteral("<none>");
@@ -18,6 +24,28 @@ QString zugang(QObject* o, QAccessible::Text t) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
+    // Before any window: the window's filter of accessibility events passes on to this one.
+    void initTestCase() { QAccessible::installUpdateHandler(merke); }
+
+    // A field offers no text, so its caret and text events would only draw warnings.
+    void textEventsOfFieldsAreDropped() {
+        N1 w;
+        const QAccessible::UpdateHandler filter = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(filter);
+        QVERIFY(filter != merke);
+        weitergegeben.clear();
+        QAccessibleTextCursorEvent caret(w.N(1), 1);
+        QAccessibleValueChangeEvent wert(w.N(1), 3);
+        QAccessibleTextCursorEvent anderswo(w.label("Label6"), 0);
+        for (QAccessibleEvent* e :
+             {static_cast<QAccessibleEvent*>(&caret), static_cast<QAccessibleEvent*>(&wert),
+              static_cast<QAccessibleEvent*>(&anderswo)}) {
+            filter(e);
+        }
+        QCOMPARE(weitergegeben, (QList<QAccessible::Event>{QAccessible::ValueChanged,
+                                                           QAccessible::TextCaretMoved}));
+    }
+
     void fieldsNameTheirUnitAndPlace_data() {
         QTest::addColumn<char>("einheit");
         QTest::addColumn<QString>("name");
@@ -76,6 +104,10 @@ private slots:
         QCOMPARE(w->Ansage().text(), QString()); // the field's own value says it
         tippe(Qt::Key_Down);
         QCOMPARE(w->Ansage().text(), QString("Reihe 6: 00 12 00 00 00 00"));
+        QAccessibleInterface* ansage =
+            QAccessible::queryAccessibleInterface(const_cast<AnsageWidget*>(&w->Ansage()));
+        QCOMPARE(ansage->role(), QAccessible::Notification);
+        QCOMPARE(ansage->text(QAccessible::Name), w->Ansage().text());
         tippe(Qt::Key_C);
         QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
     }

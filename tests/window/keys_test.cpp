@@ -78,6 +78,15 @@ private slots:
         QCOMPARE(int(windowsTastencode(qtKey)), code);
     }
 
+    // The C key by its place, where the layout puts another letter on it, on each platform.
+    void cKeyByPlace() {
+        QVERIFY(tasteC(u"xcb", 54, 0x6d3) && !tasteC(u"xcb", 55, 0x63));
+        QVERIFY(tasteC(u"wayland-egl", 54, 0) && !tasteC(u"wayland", 46, 0));
+        QVERIFY(tasteC(u"windows", 0x2e, 0x43) && !tasteC(u"windows", 54, 0x44));
+        QVERIFY(tasteC(u"cocoa", 0, 8) && !tasteC(u"cocoa", 54, 9));
+        QVERIFY(!tasteC(u"offscreen", 54, 0x43));
+    }
+
     // No Qt key but the four arrows and C may reach the codes the machine acts on.
     void onlyArrowsAndCGiveMachineCodes() {
         for (int key = 0; key <= 0x01ffffff; key += key < 0x3000 ? 1 : 0x101) {

@@ -1,6 +1,7 @@
 // The start-up sequence: the window opens with "0" everywhere and empty panels, then the
 // timer's single tick brings the machine into its working picture.
 #include "test_support.h"
+#include "window/display.h"
 
 using namespace rechenmaschine;
 using namespace rechenmaschine::test;
@@ -8,6 +9,27 @@ using namespace rechenmaschine::test;
 class StartTest : public QObject {
     Q_OBJECT
 private slots:
+    // Qt's own -platform option names a display; without it and the variables there is none.
+    void platformOptionCountsAsADisplay() {
+        const QList<QByteArray> namen{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+        QList<QByteArray> vorher;
+        for (const QByteArray& n : namen) {
+            vorher << qgetenv(n.constData());
+            qunsetenv(n.constData());
+        }
+        const char* mit[] = {"rechenmaschine", "-platform", "offscreen"};
+        const char* ohne[] = {"rechenmaschine", "offscreen"};
+        const bool erkannt = pruefeAnzeige(3, mit);
+        const bool keine = !pruefeAnzeige(2, ohne);
+        for (int k = 0; k < namen.size(); ++k) {
+            if (!vorher[k].isNull()) {
+                qputenv(namen[k].constData(), vorher[k]);
+            }
+        }
+        QVERIFY(erkannt);
+        QVERIFY(keine);
+    }
+
     void windowOpensWithZerosAndEmptyPanelsBeforeTheTick() {
         N1 w;
         QCOMPARE(alleZiffern(w), QString("000000|000000|000000"));
