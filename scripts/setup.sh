@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--web" || "${1:-}" == "--tests" ]]; then
-    packages+=(emscripten nodejs googletest python3)
+    packages+=(emscripten nodejs googletest python3 python3-fonttools python3-brotli)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(

@@ -1,7 +1,9 @@
 // The machine for the web page. The page's 18 fields, 7 panels and start timer are held here
 // as the machine's interfaces; the page's script calls the few functions below and, after
-// each, draws the picture they return as JSON. The rules stay in the machine: the page only
+// each, draws the picture they return as JSON (the window itself is in the page's markup,
+// made at build time from the same layout table). The rules stay in the machine: the page only
 // translates keys and draws.
+#include "json.h"
 #include "layout/uiconfig.h"
 #include "machine/ansage.h"
 #include "machine/key_codes.h"
@@ -10,7 +12,6 @@
 #include <emscripten/emscripten.h>
 
 #include <array>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,23 +59,6 @@ public:
     int intervall = ui::Startintervall;
     bool eingeschaltet = true;
 };
-
-void json(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    out += '"';
-}
-
-std::string farbe(int r, int g, int b) {
-    char puffer[8];
-    std::snprintf(puffer, sizeof puffer, "#%02x%02x%02x", r, g, b);
-    return puffer;
-}
 
 struct Seite {
     std::string fokus;
@@ -143,47 +127,6 @@ Seite& die() {
     return *seite;
 }
 
-std::string layout() {
-    std::string o = "{\"titel\":";
-    json(o, ui::Fenstertitel);
-    o += ",\"breite\":" + std::to_string(ui::px(ui::FensterBreite)) +
-         ",\"hoehe\":" + std::to_string(ui::px(ui::FensterHoehe));
-    const auto rgb = [](ui::Rgb c) { return farbe(c.r, c.g, c.b); };
-    o += ",\"farben\":{\"fenster\":\"" + rgb(ui::Fensterfarbe) + "\",\"ueberschrift\":\"" +
-         rgb(ui::Ueberschriftfarbe) + "\",\"hinweis\":\"" + rgb(ui::Hinweisfarbe) +
-         "\",\"tafel\":\"" + rgb(ui::Tafelfarbe) + "\",\"rand\":\"" + rgb(ui::Tafelrand) + "\"}";
-    o += ",\"schrift\":";
-    json(o, ui::Schriftart);
-    o += ",\"elemente\":[";
-    for (const ui::Steuerelement& e : ui::Steuerelemente) {
-        const bool reihe = e.links == ui::KeineSpalte;
-        for (int i = 1; i <= (reihe ? 6 : 1); ++i) {
-            const int links = reihe ? ui::Spalten[static_cast<std::size_t>(i - 1)] : e.links;
-            std::string name(e.name);
-            if (reihe) {
-                name += std::to_string(i);
-            }
-            o += "{\"name\":";
-            json(o, name);
-            o += ",\"art\":" + std::to_string(static_cast<int>(e.art)) +
-                 ",\"x\":" + std::to_string(ui::px(links)) +
-                 ",\"y\":" + std::to_string(ui::px(e.oben)) +
-                 ",\"b\":" + std::to_string(ui::px(e.breite)) +
-                 ",\"h\":" + std::to_string(ui::px(e.hoehe)) +
-                 ",\"px\":" + std::to_string(e.schriftPx) + ",\"text\":";
-            json(o, e.text);
-            if (e.art == ui::Art::Ziffernfelder) {
-                o += ",\"zugang\":";
-                json(o, Feldname(e.name.front(), i));
-            }
-            o += "},";
-        }
-    }
-    o.back() = ']';
-    o += '}';
-    return o;
-}
-
 } // namespace
 
 } // namespace rechenmaschine::web
@@ -191,12 +134,6 @@ std::string layout() {
 using rechenmaschine::web::die;
 
 extern "C" {
-
-// The window's controls, places, fonts, colours and texts, in pixels.
-EMSCRIPTEN_KEEPALIVE const char* rm_layout() {
-    static const std::string text = rechenmaschine::web::layout();
-    return text.c_str();
-}
 
 EMSCRIPTEN_KEEPALIVE const char* rm_bild() {
     return die().bild();

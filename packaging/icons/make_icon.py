@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's 36 x 36 two-colour icon, a multiplication rod, as PNG and SVG (Linux),
-ICO (Windows), ICNS (macOS) and XPM (compiled into the window).
+ICO (Windows), ICNS (macOS), XPM (compiled into the window) and the web app's 192 and 512
+pixel PNGs.
 
 The same bitmap feeds both files, so the scalable icon is exactly the small one drawn larger.
 Run it after changing the drawing; its outputs are committed.
@@ -63,15 +64,20 @@ def write_ico(px, path):
                      + data)
 
 
+def enlarged(px, size):
+    """The drawing scaled by the largest whole factor that fits, centred on size x size paper."""
+    k = size // SIZE
+    offset = (size - k * SIZE) // 2
+    big = [[False] * size for _ in range(size)]
+    for y in range(k * SIZE):
+        for x in range(k * SIZE):
+            big[offset + y][offset + x] = px[y // k][x // k]
+    return big
+
+
 def write_icns(px, path):
     """macOS icon: the drawing three times larger, centred on 128 x 128 paper ('ic07')."""
-    big = [[False] * 128 for _ in range(128)]
-    offset = (128 - 3 * SIZE) // 2
-    for y in range(SIZE):
-        for x in range(SIZE):
-            for d in range(9):
-                big[offset + 3 * y + d // 3][offset + 3 * x + d % 3] = px[y][x]
-    data = png_bytes(big)
+    data = png_bytes(enlarged(px, 128))
     entry = b"ic07" + struct.pack(">I", 8 + len(data)) + data
     path.write_bytes(b"icns" + struct.pack(">I", 8 + len(entry)) + entry)
 
@@ -106,3 +112,5 @@ if __name__ == "__main__":
     write_ico(bitmap, here / "rechenmaschine.ico")
     write_xpm(bitmap, here / "rechenmaschine.xpm")
     write_icns(bitmap, here / "rechenmaschine.icns")
+    for size in (192, 512):  # what a browser wants to install the web edition as an app
+        write_png(enlarged(bitmap, size), here / f"rechenmaschine-{size}.png")

@@ -1,8 +1,10 @@
-"""The built web page in headless Chromium, served on 127.0.0.1: shared by the web tests and
-the web benchmark."""
+"""The built web page in headless Chromium, served on 127.0.0.1 or opened from disk: shared by
+the web tests and the web benchmark."""
 import contextlib
 import functools
 import http.server
+import os
+import pathlib
 import tempfile
 import threading
 
@@ -30,6 +32,17 @@ def server(site):
         yield f"http://127.0.0.1:{httpd.server_address[1]}/index.html"
     finally:
         httpd.shutdown()
+
+
+@contextlib.contextmanager
+def page(where):
+    """The page's address: a site folder served on 127.0.0.1, or the one-file edition opened
+    from disk as a student opens it from a USB stick."""
+    if os.path.isdir(where):
+        with server(where) as url:
+            yield url
+    else:
+        yield pathlib.Path(where).resolve().as_uri()
 
 
 @contextlib.contextmanager
@@ -67,4 +80,4 @@ def load(driver, url, timeout=10):
 def open_page(driver, url, timeout=10):
     """Loads the machine's page; returns its window."""
     load(driver, url, timeout)
-    return driver.find_element(By.ID, "N1")
+    return driver.find_element(By.ID, "fenster")

@@ -4,7 +4,7 @@ Starts the page, checks its start picture, then sends seeded random keys; after 
 fields, the focus and the selected row must be what the machine library (the `reference`
 program) shows for the same keys, and Chromium's accessibility tree must name the fields and
 rods as the desktop does, with the digits as values.
-Usage: browser_test.py SITE_FOLDER REFERENCE_PROGRAM [KEYS] [SEED]
+Usage: browser_test.py SITE_FOLDER_OR_ONE_FILE REFERENCE_PROGRAM [KEYS] [SEED]
 """
 import random
 import subprocess
@@ -88,7 +88,7 @@ def main(site, referenz, anzahl=300, saat=1623):
     zufall = random.Random(saat)
     folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
     ref = subprocess.Popen([referenz], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-    with browser.server(site) as url, browser.chromium() as driver:
+    with browser.page(site) as url, browser.chromium() as driver:
         browser.open_page(driver, url)
         check(driver.title == "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623", "title")
         start = driver.execute_script(ZUSTAND)

@@ -1,7 +1,7 @@
 """The web page looks like the desktop window: its screenshot in headless Chromium, after
 start and after a fixed sequence of keys, at 100 % and 200 % zoom, against the desktop
 window's recorded pictures (tests/window/pictures), allowing a glyph to lie one pixel off.
-Usage: picture_test.py SITE_FOLDER DESKTOP_PICTURE_FOLDER
+Usage: picture_test.py SITE_FOLDER_OR_ONE_FILE DESKTOP_PICTURE_FOLDER
 """
 import os
 import sys
@@ -24,7 +24,7 @@ FOKUS = {"start": (18, 26, 36, 44), "keys": (178, 490, 37, 45)}
 
 def main(site, vorlagen):
     gleich = 0
-    with browser.server(site) as url:
+    with browser.page(site) as url:
         for skala in (1, 2):
             with browser.chromium(skala) as driver:
                 fenster = browser.open_page(driver, url)

@@ -1,0 +1,86 @@
+// Run at build time: writes the window's layout table as JSON (in pixels, kinds by name, the
+// fields' names for screen readers), from which the page, its one-file edition, the font
+// subset and the web app manifest are made. The page then carries the window in its markup
+// and need not wait for the machine to lay it out.
+#include "json.h"
+#include "layout/uiconfig.h"
+#include "machine/ansage.h"
+
+#include <cstdio>
+#include <string>
+
+namespace rechenmaschine::web {
+namespace {
+
+std::string_view artname(ui::Art art) {
+    switch (art) {
+    case ui::Art::Ueberschrift:
+        return "ueberschrift";
+    case ui::Art::Hinweis:
+        return "hinweis";
+    case ui::Art::Ziffernfelder:
+        return "feld";
+    case ui::Art::Staebe:
+        return "stab";
+    case ui::Art::Spalte:
+        return "spalte";
+    }
+    return "";
+}
+
+std::string rgb(ui::Rgb c) {
+    return farbe(c.r, c.g, c.b);
+}
+
+std::string layout() {
+    std::string o = "{\"titel\":";
+    json(o, ui::Fenstertitel);
+    o += ",\"breite\":" + std::to_string(ui::px(ui::FensterBreite)) +
+         ",\"hoehe\":" + std::to_string(ui::px(ui::FensterHoehe));
+    o += ",\"farben\":{\"fenster\":\"" + rgb(ui::Fensterfarbe) + "\",\"ueberschrift\":\"" +
+         rgb(ui::Ueberschriftfarbe) + "\",\"hinweis\":\"" + rgb(ui::Hinweisfarbe) +
+         "\",\"tafel\":\"" + rgb(ui::Tafelfarbe) + "\",\"rand\":\"" + rgb(ui::Tafelrand) + "\"}";
+    o += ",\"elemente\":[";
+    for (const ui::Steuerelement& e : ui::Steuerelemente) {
+        const bool reihe = e.links == ui::KeineSpalte;
+        for (int i = 1; i <= (reihe ? 6 : 1); ++i) {
+            const int links = reihe ? ui::Spalten[static_cast<std::size_t>(i - 1)] : e.links;
+            std::string name(e.name);
+            if (reihe) {
+                name += std::to_string(i);
+            }
+            o += "{\"name\":";
+            json(o, name);
+            o += ",\"art\":";
+            json(o, artname(e.art));
+            o += ",\"x\":" + std::to_string(ui::px(links)) +
+                 ",\"y\":" + std::to_string(ui::px(e.oben)) +
+                 ",\"b\":" + std::to_string(ui::px(e.breite)) +
+                 ",\"h\":" + std::to_string(ui::px(e.hoehe)) +
+                 ",\"px\":" + std::to_string(e.schriftPx) + ",\"text\":";
+            json(o, e.text);
+            o += ",\"zugang\":";
+            if (e.art == ui::Art::Ziffernfelder) {
+                json(o, Feldname(e.name.front(), i));
+            } else if (e.art == ui::Art::Staebe) {
+                json(o, Stabname(Maschinenzustand{}, i));
+            } else if (e.art == ui::Art::Spalte) {
+                json(o, Spaltenname(Maschinenzustand{}));
+            } else {
+                json(o, "");
+            }
+            o += "},";
+        }
+    }
+    o.back() = ']';
+    o += "}\n";
+    return o;
+}
+
+} // namespace
+} // namespace rechenmaschine::web
+
+int main() {
+    const std::string text = rechenmaschine::web::layout();
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 1;
+}

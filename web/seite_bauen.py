@@ -1,0 +1,185 @@
+"""Makes the web edition from the layout table and the built machine, at build time: the hosted
+site (a folder of static files, with a web app manifest and a service worker for use offline)
+and the one-file edition, rechenmaschine.html, which holds the same page, its script, the
+WebAssembly, the font and the icon, and opens from disk. Both come from the same sources in
+web/site; the window is written into the markup, so it is laid out before any script runs.
+
+Usage: seite_bauen.py LAYOUT_JSON SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
+  SITE_DIR already holds the machine as built: rechenmaschine.js and rechenmaschine.wasm.
+"""
+import base64
+import hashlib
+import html
+import json
+import shutil
+import sys
+from pathlib import Path
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+SCHRIFT = "fonts/rechenmaschine-sans.woff2"
+SCHRIFTNAME = "Rechenmaschine Sans"
+DIALOGSCHRIFT = 12  # px: 9 pt, the dialog font the credit line is drawn in
+KURZNAME = "Rechenmaschine"
+# Shown instead of the window where the page cannot start; seite.js says the same of WebAssembly.
+OHNE_SKRIPT = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein JavaScript ausführt."
+OHNE_WASM = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein WebAssembly ausführt."
+
+
+def schrift(ttf, text, ziel):
+    """The glyphs the page can show, as WOFF2, under a name of its own: the Reserved Font Name
+    stays with the unmodified font, as its licence asks of a subset."""
+    font = TTFont(ttf)
+    optionen = subset.Options()
+    optionen.flavor = "woff2"
+    optionen.name_IDs = ["*"]
+    optionen.name_languages = ["*"]
+    optionen.drop_tables += ["FFTM"]  # a font editor's time stamps
+    teiler = subset.Subsetter(optionen)
+    teiler.populate(text=text)
+    teiler.subset(font)
+    for eintrag in font["name"].names:
+        if eintrag.nameID in (1, 4, 16):
+            eintrag.string = SCHRIFTNAME
+        elif eintrag.nameID == 6:
+            eintrag.string = SCHRIFTNAME.replace(" ", "")
+    font.flavor = "woff2"
+    font.save(ziel)
+
+
+def stil(e, farbe=None, hintergrund=None):
+    teile = [f"left:{e['x']}px", f"top:{e['y']}px", f"width:{e['b']}px", f"height:{e['h']}px",
+             f"font-size:{e['px'] or DIALOGSCHRIFT}px"]
+    if hintergrund:
+        teile.append(f"background:{hintergrund}")
+    if farbe:
+        teile.append(f"color:{farbe}")
+    return ";".join(teile)
+
+
+def fenster(layout):
+    """The window's markup: every control where the layout table puts it. Line heights follow
+    the font's metrics and are set by seite.js once the font is there."""
+    f = layout["farben"]
+    teile = []
+    for e in layout["elemente"]:
+        a = lambda s: html.escape(s, quote=True)
+        px = e["px"] or DIALOGSCHRIFT
+        if e["art"] == "ueberschrift":
+            teile.append(f'<div id="{e["name"]}" class="ueberschrift" data-px="{px}" '
+                         f'style="{stil(e, hintergrund=f["ueberschrift"])}">{a(e["text"])}</div>')
+        elif e["art"] == "hinweis":
+            teile.append(f'<div id="{e["name"]}" class="hinweis" data-px="{px}" '
+                         f'style="{stil(e, farbe=f["hinweis"])}">{a(e["text"])}</div>')
+        elif e["art"] == "feld":
+            teile.append(
+                f'<input id="{e["name"]}" class="feld" type="text" value="{a(e["text"])}" '
+                f'role="spinbutton" aria-label="{a(e["zugang"])}" aria-valuemin="0" '
+                f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" autocomplete="off" '
+                f'autocorrect="off" autocapitalize="off" inputmode="none" spellcheck="false" '
+                f'style="{stil(e)}">')
+        elif e["art"] in ("stab", "spalte"):
+            teile.append(f'<div id="{e["name"]}" class="tafel" role="img" '
+                         f'aria-label="{a(e["zugang"])}" data-px="{px}" '
+                         f'style="{stil(e, hintergrund=f["tafel"])};border-color:{f["rand"]}">'
+                         f'</div>')
+        else:
+            raise SystemExit(f"unknown kind of control: {e['art']}")
+    return (f'<main id="fenster" aria-label="{html.escape(layout["titel"])}" '
+            f'style="width:{layout["breite"]}px;height:{layout["hoehe"]}px;'
+            f'background:{f["fenster"]}">\n' + "\n".join(teile) + "\n</main>")
+
+
+def seite(vorlage, layout, kopf, skripte):
+    return (vorlage.replace("{titel}", html.escape(layout["titel"]))
+            .replace("{farbe}", layout["farben"]["ueberschrift"])
+            .replace("{kopf}", kopf).replace("{fenster}", fenster(layout))
+            .replace("{ohne_skript}", html.escape(OHNE_SKRIPT))
+            .replace("{skripte}", skripte))
+
+
+def inline_skript(text):
+    # Nothing in a script may end the element it stands in.
+    if "</script" in text.lower() or "<!--" in text:
+        raise SystemExit("a script cannot be put inline: it holds </script or <!--")
+    return f"<script>\n{text}</script>"
+
+
+def data_url(typ, daten):
+    return f"data:{typ};base64,{base64.b64encode(daten).decode()}"
+
+
+def main(layout_json, quelle, ttf, lizenz, icons, site, einzeln):
+    layout = json.loads(Path(layout_json).read_text(encoding="utf-8"))
+    quelle, icons, site = Path(quelle), Path(icons), Path(site)
+    vorlage = (quelle / "index.html").read_text(encoding="utf-8")
+    css = (quelle / "seite.css").read_text(encoding="utf-8")
+    js = (quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
+    lader = (site / "rechenmaschine.js").read_text(encoding="utf-8")
+    wasm = (site / "rechenmaschine.wasm").read_bytes()
+
+    (site / "fonts").mkdir(parents=True, exist_ok=True)
+    texte = "".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
+    schrift(ttf, texte + OHNE_SKRIPT, site / SCHRIFT)
+    shutil.copyfile(lizenz, site / "fonts" / "LICENSE")
+    shutil.copyfile(icons / "rechenmaschine.svg", site / "icon.svg")
+    for groesse in (192, 512):
+        shutil.copyfile(icons / f"rechenmaschine-{groesse}.png", site / f"icon-{groesse}.png")
+    (site / "seite.css").write_text(css, encoding="utf-8")
+    (site / "seite.js").write_text(js, encoding="utf-8")
+    f = layout["farben"]
+    manifest = {
+        "name": layout["titel"], "short_name": KURZNAME, "lang": "de", "dir": "ltr",
+        "start_url": "./", "scope": "./", "display": "standalone",
+        "background_color": f["fenster"], "theme_color": f["ueberschrift"],
+        "icons": [
+            {"src": "icon.svg", "sizes": "any", "type": "image/svg+xml"},
+            {"src": "icon-192.png", "sizes": "192x192", "type": "image/png"},
+            {"src": "icon-512.png", "sizes": "512x512", "type": "image/png"},
+        ],
+    }
+    (site / "manifest.webmanifest").write_text(
+        json.dumps(manifest, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
+
+    # The hosted page: every file it needs asked for at once, from its head.
+    kopf = "\n".join([
+        f'<link rel="preload" href="{SCHRIFT}" as="font" type="font/woff2" crossorigin>',
+        '<link rel="preload" href="rechenmaschine.wasm" as="fetch" type="application/wasm" '
+        'crossorigin>',
+        '<link rel="stylesheet" href="seite.css">',
+        '<link rel="icon" href="icon.svg" type="image/svg+xml">',
+        '<link rel="manifest" href="manifest.webmanifest">',
+        '<script src="rechenmaschine.js" defer></script>',
+        '<script src="seite.js" defer></script>',
+    ])
+    (site / "index.html").write_text(seite(vorlage, layout, kopf, ""), encoding="utf-8")
+
+    dateien = ["index.html", "seite.css", "seite.js", "rechenmaschine.js", "rechenmaschine.wasm",
+               SCHRIFT, "icon.svg", "icon-192.png", "icon-512.png", "manifest.webmanifest"]
+    fassung = hashlib.sha256(b"".join((site / d).read_bytes() for d in dateien))
+    vorspann = (f"const Fassung = '{fassung.hexdigest()[:16]}';\n"
+                f"const Dateien = {json.dumps(['./'] + dateien)};\n")
+    (site / "sw.js").write_text(vorspann + (quelle / "sw.js").read_text(encoding="utf-8"),
+                                encoding="utf-8")
+
+    # The one file: the same page with everything it would fetch written into it.
+    css_einzeln = css.replace(f'url("{SCHRIFT}")',
+                              f'url("{data_url("font/woff2", (site / SCHRIFT).read_bytes())}")')
+    if css_einzeln == css:
+        raise SystemExit(f"seite.css does not name {SCHRIFT}")
+    kopf = "\n".join([
+        f"<style>\n{css_einzeln}</style>",
+        # The small PNG rather than the drawing as SVG: a fifth of the bytes.
+        f'<link rel="icon" href="{data_url("image/png", (icons / "rechenmaschine-192.png").read_bytes())}">',
+    ])
+    skripte = "\n".join([
+        inline_skript(f"window.rechenmaschineWasm = '{base64.b64encode(wasm).decode()}';\n"),
+        inline_skript(lader), inline_skript(js)])
+    Path(einzeln).write_text(seite(vorlage, layout, kopf, skripte), encoding="utf-8")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 8:
+        raise SystemExit(__doc__)
+    main(*sys.argv[1:])
