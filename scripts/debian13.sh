@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and tests the project in a fresh Debian 13 ("trixie") root, made with debootstrap and
 # entered with chroot, as a new user of Debian 13 would meet it: the README's set-up from a
-# clean clone, the debug build with every test, and the run command's build and start.
+# copy of the tree (no git needed), the debug build with every test, and the run command's
+# build and start.
 # Needs root (debootstrap, mount, chroot). The soak and the sanitizer, fuzzing and coverage
 # runs are left to the main test command.
 # Usage: scripts/debian13.sh [ROOT_DIR]   (an existing root is reused)
@@ -40,9 +41,10 @@ bind /dev/pts /dev/pts --bind
 bind tmpfs /dev/shm -t tmpfs
 "${sudo[@]}" cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
-# A clean clone of what is committed here.
+# The tree as it stands, without its builds: a clone and a downloaded copy alike, no git needed.
 "${sudo[@]}" rm -rf "$root/src"
-"${sudo[@]}" git clone --quiet "$PWD" "$root/src"
+"${sudo[@]}" mkdir "$root/src"
+tar --exclude=./build --exclude=./.git -cf - . | "${sudo[@]}" tar -C "$root/src" -xf -
 
 "${sudo[@]}" chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI=${CI:-} \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -euo pipefail -c '

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-qpa-plugins fonts-liberation2
-    libgtest-dev libbenchmark-dev
+    libgtest-dev
 )
 if [[ "${1:-}" == "--web" || "${1:-}" == "--tests" ]]; then
     packages+=(emscripten nodejs googletest python3 python3-fonttools python3-brotli)
@@ -34,6 +34,10 @@ fi
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup.sh: installing ${missing[*]} needs root: run this as root, or install sudo first." >&2
+        exit 1
+    fi
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
