@@ -21,10 +21,15 @@ class _Stumm(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class _Einmal(_Stumm):
+    protocol_version = "HTTP/1.0"
+
+
 @contextlib.contextmanager
-def server(site):
-    """Serves the site folder on a free port of 127.0.0.1; yields the page's address."""
-    handler = functools.partial(_Stumm, directory=site)
+def server(site, keep_alive=True):
+    """Serves the site folder on a free port of 127.0.0.1; yields the page's address. Without
+    keep_alive each connection closes after its answer: nothing is served once it is shut."""
+    handler = functools.partial(_Stumm if keep_alive else _Einmal, directory=site)
     httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=httpd.serve_forever, daemon=True)
     thread.start()
@@ -32,6 +37,7 @@ def server(site):
         yield f"http://127.0.0.1:{httpd.server_address[1]}/index.html"
     finally:
         httpd.shutdown()
+        httpd.server_close()
 
 
 @contextlib.contextmanager

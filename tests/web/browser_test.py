@@ -37,6 +37,24 @@ TASTEN = [
     ("Ctrl+Z", "z", Keys.CONTROL, "key 90 2", 1),
 ]
 
+# Keys the browser keeps for itself: zoom, full screen, the address bar, leaving the page, reload
+# (last: it may really reload).
+BROWSERTASTEN = [
+    ("Ctrl+Plus", "+", Keys.CONTROL), ("Ctrl+Minus", "-", Keys.CONTROL),
+    ("Ctrl+0", "0", Keys.CONTROL), ("F11", Keys.F11, None), ("Ctrl+L", "l", Keys.CONTROL),
+    ("Alt+D", "d", Keys.ALT), ("F6", Keys.F6, None), ("Escape", Keys.ESCAPE, None),
+    ("F5", Keys.F5, None),
+]
+
+# Whether the page stopped the browser's handling of each key (not of the modifiers held for
+# it): heard after the page.
+HORCHER = """
+window.verhindert = [];
+window.addEventListener('keydown', (e) => {
+    if (!['Shift', 'Control', 'Alt'].includes(e.key)) window.verhindert.push(`${e.key} ${e.defaultPrevented}`);
+});
+"""
+
 UNITS = {"N": "Multiplikationswerk", "A": "Additionswerk", "S": "Speicher"}
 FELDER = [f"{u}{i}" for u in "NAS" for i in range(1, 7)]
 
@@ -84,6 +102,33 @@ def barrierefreiheit(driver, ziffern, zeile):
     check(any(rolle(n) == "status" for n in knoten), "a polite live region for announcements")
 
 
+def gueltig(driver):
+    """What a validator would ask of the markup: ids unique, every field named."""
+    fehler = driver.execute_script("""
+        const ids = [...document.querySelectorAll('[id]')].map((e) => e.id);
+        const doppelt = ids.filter((id, k) => ids.indexOf(id) !== k);
+        const namenlos = [...document.querySelectorAll('input')].filter(
+            (e) => !e.getAttribute('aria-label')).map((e) => e.id);
+        return doppelt.concat(namenlos);""")
+    check(fehler == [], f"ids unique and every field named ({fehler})")
+
+
+def browsertasten(driver):
+    """The page lets the browser handle its keys and changes nothing for them; Tab it keeps."""
+    driver.execute_script(HORCHER)
+    vorher = driver.execute_script(ZUSTAND)
+    for name, senden, halten in [("Tab", Keys.TAB, None), ("Shift+Tab", Keys.TAB, Keys.SHIFT)]:
+        druecke(driver, (name, senden, halten, None, 0))
+    for name, senden, halten in BROWSERTASTEN:
+        druecke(driver, (name, senden, halten, None, 0))
+    gehoert = driver.execute_script("return window.verhindert")
+    check(gehoert[:2] == ["Tab true", "Tab true"], f"Tab stays in the ring ({gehoert[:2]})")
+    check([g.endswith(" false") for g in gehoert[2:]] == [True] * len(BROWSERTASTEN),
+          f"the browser keeps its keys ({gehoert[2:]})")
+    nachher = driver.execute_script(ZUSTAND)
+    check(nachher == vorher, f"the browser's keys change nothing ({vorher} / {nachher})")
+
+
 def main(site, referenz, anzahl=300, saat=1623):
     zufall = random.Random(saat)
     folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
@@ -94,6 +139,7 @@ def main(site, referenz, anzahl=300, saat=1623):
         start = driver.execute_script(ZUSTAND)
         check(start == "0" * 18 + " N1 5", f"start: all 0, focus in N(1), row 5 ({start})")
         barrierefreiheit(driver, "0" * 18, 5)
+        gueltig(driver)
         for k, taste in enumerate(folge):
             druecke(driver, taste)
             ref.stdin.write(taste[3] + "\n")
@@ -122,6 +168,7 @@ def main(site, referenz, anzahl=300, saat=1623):
         nachher = driver.execute_script(ZUSTAND)
         check(nachher == vorher, f"input methods and editing commands change nothing ({nachher})")
         zeiten = driver.execute_script("return window.rechenmaschine.tastenzeiten")
+        browsertasten(driver)
     ref.stdin.close()
     ref.wait()
     zeiten.sort()

@@ -169,14 +169,44 @@
         document.getElementById('fenster').replaceWith(hinweis);
     }
 
-    // The one-file edition carries the WebAssembly in the page itself.
-    function eingebettet() {
+    // The machine's code: the one file carries it; the hosted page fetches it beside itself
+    // (its head has asked for it already, together with the font).
+    function code() {
         const text = window.rechenmaschineWasm;
-        if (!text) return {};
-        const binaer = atob(text);
-        const wasmBinary = new Uint8Array(binaer.length);
-        for (let k = 0; k < binaer.length; ++k) wasmBinary[k] = binaer.charCodeAt(k);
-        return { wasmBinary };
+        if (text) {
+            const binaer = atob(text);
+            const bytes = new Uint8Array(binaer.length);
+            for (let k = 0; k < binaer.length; ++k) bytes[k] = binaer.charCodeAt(k);
+            return Promise.resolve(bytes);
+        }
+        return fetch('rechenmaschine.wasm', { credentials: 'same-origin' }).then((antwort) => {
+            if (!antwort.ok) throw new Error(`rechenmaschine.wasm: ${antwort.status}`);
+            return antwort.arrayBuffer();
+        });
+    }
+
+    // The module is a few dozen kilobytes: compiled on the spot it is ready in about a
+    // millisecond, where a compile in the background waits its turn for tens. A browser that
+    // will not compile on its main thread gets the background compile.
+    function instanz(bytes, importe) {
+        try {
+            const modul = new WebAssembly.Module(bytes);
+            return Promise.resolve([new WebAssembly.Instance(modul, importe), modul]);
+        } catch (e) {
+            return WebAssembly.instantiate(bytes, importe).then((r) => [r.instance, r.module]);
+        }
+    }
+
+    function maschine() {
+        return new Promise((fertig, fehler) => {
+            Rechenmaschine({
+                instantiateWasm(importe, annehmen) {
+                    code().then((bytes) => instanz(bytes, importe))
+                        .then(([i, m]) => annehmen(i, m), fehler);
+                    return {};
+                },
+            }).then(fertig, fehler);
+        });
     }
 
     async function start() {
@@ -184,11 +214,8 @@
             gescheitert();
             return;
         }
-        const [maschine] = await Promise.all([
-            Rechenmaschine(eingebettet()),
-            document.fonts.load(`13px ${Schrift}`),
-        ]);
-        const seite = new Seite(maschine, document.getElementById('fenster'));
+        const [m] = await Promise.all([maschine(), document.fonts.load(`13px ${Schrift}`)]);
+        const seite = new Seite(m, document.getElementById('fenster'));
         window.rechenmaschine = { seite, tastenzeiten: seite.tastenzeiten };
         seite.zeichne(seite.rufe('rm_bild'));
     }
