@@ -4,8 +4,8 @@ and the one-file edition, rechenmaschine.html, which holds the same page, its sc
 WebAssembly, the font and the icon, and opens from disk. Both come from the same sources in
 web/site; the window is written into the markup, so it is laid out before any script runs.
 
-Usage: seite_bauen.py LAYOUT_JSON SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
-  SITE_DIR already holds the machine as built: rechenmaschine.js and rechenmaschine.wasm.
+Usage: seite_bauen.py LAYOUT_JSON MACHINE_JS SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
+  MACHINE_JS is the machine as built, its loader; the WebAssembly lies beside it.
 """
 import base64
 import hashlib
@@ -48,9 +48,23 @@ def schrift(ttf, text, ziel):
     font.save(ziel)
 
 
-def stil(e, farbe=None, hintergrund=None):
+def zeilenhoehen(woff2):
+    """Line heights per pixel size, as the desktop toolkit takes them from the same font: on a
+    panel ascent and descent, in a label the line gap as well, each sum rounded to whole pixels.
+    Known when the page is built, so the browser need not measure anything before its first
+    picture."""
+    font = TTFont(woff2)
+    hhea, em = font["hhea"], font["head"].unitsPerEm
+    tafel = (hhea.ascent - hhea.descent) / em
+    label = (hhea.ascent - hhea.descent + hhea.lineGap) / em
+    return lambda px: round(tafel * px), lambda px: round(label * px)
+
+
+def stil(e, farbe=None, hintergrund=None, zeile=None):
     teile = [f"left:{e['x']}px", f"top:{e['y']}px", f"width:{e['b']}px", f"height:{e['h']}px",
              f"font-size:{e['px'] or DIALOGSCHRIFT}px"]
+    if zeile:
+        teile.append(f"line-height:{zeile}px")
     if hintergrund:
         teile.append(f"background:{hintergrund}")
     if farbe:
@@ -58,20 +72,22 @@ def stil(e, farbe=None, hintergrund=None):
     return ";".join(teile)
 
 
-def fenster(layout):
-    """The window's markup: every control where the layout table puts it. Line heights follow
-    the font's metrics and are set by seite.js once the font is there."""
+def fenster(layout, woff2):
+    """The window's markup: every control where the layout table puts it."""
     f = layout["farben"]
+    tafel, label = zeilenhoehen(woff2)
     teile = []
     for e in layout["elemente"]:
         a = lambda s: html.escape(s, quote=True)
         px = e["px"] or DIALOGSCHRIFT
         if e["art"] == "ueberschrift":
-            teile.append(f'<div id="{e["name"]}" class="ueberschrift" data-px="{px}" '
-                         f'style="{stil(e, hintergrund=f["ueberschrift"])}">{a(e["text"])}</div>')
+            teile.append(f'<div id="{e["name"]}" class="ueberschrift" '
+                         f'style="{stil(e, hintergrund=f["ueberschrift"], zeile=label(px))}">'
+                         f'{a(e["text"])}</div>')
         elif e["art"] == "hinweis":
-            teile.append(f'<div id="{e["name"]}" class="hinweis" data-px="{px}" '
-                         f'style="{stil(e, farbe=f["hinweis"])}">{a(e["text"])}</div>')
+            teile.append(f'<div id="{e["name"]}" class="hinweis" '
+                         f'style="{stil(e, farbe=f["hinweis"], zeile=label(px))}">'
+                         f'{a(e["text"])}</div>')
         elif e["art"] == "feld":
             teile.append(
                 f'<input id="{e["name"]}" class="feld" type="text" value="{a(e["text"])}" '
@@ -81,7 +97,7 @@ def fenster(layout):
                 f'style="{stil(e)}">')
         elif e["art"] in ("stab", "spalte"):
             teile.append(f'<div id="{e["name"]}" class="tafel" role="img" '
-                         f'aria-label="{a(e["zugang"])}" data-px="{px}" '
+                         f'aria-label="{a(e["zugang"])}" data-zeile="{tafel(px)}" '
                          f'style="{stil(e, hintergrund=f["tafel"])};border-color:{f["rand"]}">'
                          f'</div>')
         else:
@@ -91,12 +107,11 @@ def fenster(layout):
             f'background:{f["fenster"]}">\n' + "\n".join(teile) + "\n</main>")
 
 
-def seite(vorlage, layout, kopf, skripte):
+def seite(vorlage, layout, woff2, kopf):
     return (vorlage.replace("{titel}", html.escape(layout["titel"]))
             .replace("{farbe}", layout["farben"]["ueberschrift"])
-            .replace("{kopf}", kopf).replace("{fenster}", fenster(layout))
-            .replace("{ohne_skript}", html.escape(OHNE_SKRIPT))
-            .replace("{skripte}", skripte))
+            .replace("{kopf}", kopf).replace("{fenster}", fenster(layout, woff2))
+            .replace("{ohne_skript}", html.escape(OHNE_SKRIPT)))
 
 
 def inline_skript(text):
@@ -110,14 +125,17 @@ def data_url(typ, daten):
     return f"data:{typ};base64,{base64.b64encode(daten).decode()}"
 
 
-def main(layout_json, quelle, ttf, lizenz, icons, site, einzeln):
+def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     layout = json.loads(Path(layout_json).read_text(encoding="utf-8"))
     quelle, icons, site = Path(quelle), Path(icons), Path(site)
     vorlage = (quelle / "index.html").read_text(encoding="utf-8")
     css = (quelle / "seite.css").read_text(encoding="utf-8")
     js = (quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
-    lader = (site / "rechenmaschine.js").read_text(encoding="utf-8")
-    wasm = (site / "rechenmaschine.wasm").read_bytes()
+    maschine = Path(maschine)
+    lader = maschine.read_text(encoding="utf-8")
+    wasm = maschine.with_suffix(".wasm").read_bytes()
+    # The machine is a few dozen kilobytes: carried in the page, it needs no request of its own.
+    wasm_skript = inline_skript(f"window.rechenmaschineWasm = '{base64.b64encode(wasm).decode()}';\n")
 
     (site / "fonts").mkdir(parents=True, exist_ok=True)
     texte = "".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
@@ -126,8 +144,6 @@ def main(layout_json, quelle, ttf, lizenz, icons, site, einzeln):
     shutil.copyfile(icons / "rechenmaschine.svg", site / "icon.svg")
     for groesse in (192, 512):
         shutil.copyfile(icons / f"rechenmaschine-{groesse}.png", site / f"icon-{groesse}.png")
-    (site / "seite.css").write_text(css, encoding="utf-8")
-    (site / "seite.js").write_text(js, encoding="utf-8")
     f = layout["farben"]
     manifest = {
         "name": layout["titel"], "short_name": KURZNAME, "lang": "de", "dir": "ltr",
@@ -142,21 +158,23 @@ def main(layout_json, quelle, ttf, lizenz, icons, site, einzeln):
     (site / "manifest.webmanifest").write_text(
         json.dumps(manifest, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
 
-    # The hosted page: every file it needs asked for at once, from its head.
+    # Style, machine and scripts stand in the head of both editions: the font and the machine
+    # start loading before the window's markup is read, and nothing waits for a further request.
+    # The hosted page fetches one other file before its first picture, the font, at once.
     kopf = "\n".join([
         f'<link rel="preload" href="{SCHRIFT}" as="font" type="font/woff2" crossorigin>',
-        '<link rel="preload" href="rechenmaschine.wasm" as="fetch" type="application/wasm" '
-        'crossorigin>',
-        '<link rel="stylesheet" href="seite.css">',
-        '<link rel="icon" href="icon.svg" type="image/svg+xml">',
+        f"<style>\n{css}</style>",
+        # The small PNG rather than the drawing as SVG: an SVG is a document of its own to
+        # read and lay out, on the same thread as the window's first picture.
+        '<link rel="icon" href="icon-192.png" type="image/png">',
         '<link rel="manifest" href="manifest.webmanifest">',
-        '<script src="rechenmaschine.js" defer></script>',
-        '<script src="seite.js" defer></script>',
+        wasm_skript, inline_skript(lader), inline_skript(js),
     ])
-    (site / "index.html").write_text(seite(vorlage, layout, kopf, ""), encoding="utf-8")
+    (site / "index.html").write_text(seite(vorlage, layout, site / SCHRIFT, kopf),
+                                     encoding="utf-8")
 
-    dateien = ["index.html", "seite.css", "seite.js", "rechenmaschine.js", "rechenmaschine.wasm",
-               SCHRIFT, "icon.svg", "icon-192.png", "icon-512.png", "manifest.webmanifest"]
+    dateien = ["index.html", SCHRIFT, "icon.svg", "icon-192.png",
+               "icon-512.png", "manifest.webmanifest"]
     fassung = hashlib.sha256(b"".join((site / d).read_bytes() for d in dateien))
     vorspann = (f"const Fassung = '{fassung.hexdigest()[:16]}';\n"
                 f"const Dateien = {json.dumps(['./'] + dateien)};\n")
@@ -172,14 +190,12 @@ def main(layout_json, quelle, ttf, lizenz, icons, site, einzeln):
         f"<style>\n{css_einzeln}</style>",
         # The small PNG rather than the drawing as SVG: a fifth of the bytes.
         f'<link rel="icon" href="{data_url("image/png", (icons / "rechenmaschine-192.png").read_bytes())}">',
+        wasm_skript, inline_skript(lader), inline_skript(js),
     ])
-    skripte = "\n".join([
-        inline_skript(f"window.rechenmaschineWasm = '{base64.b64encode(wasm).decode()}';\n"),
-        inline_skript(lader), inline_skript(js)])
-    Path(einzeln).write_text(seite(vorlage, layout, kopf, skripte), encoding="utf-8")
+    Path(einzeln).write_text(seite(vorlage, layout, site / SCHRIFT, kopf), encoding="utf-8")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 8:
+    if len(sys.argv) != 9:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

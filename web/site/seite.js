@@ -25,22 +25,6 @@
 
     const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
-    // Line heights as the desktop toolkit sets them, from the font's own metrics: on a panel the
-    // ascent and descent, in a label also the line gap, each sum rounded to whole pixels. The
-    // browser reports metrics rounded, so they are measured once at a size where that is exact.
-    function miss() {
-        const messer = document.createElement('canvas').getContext('2d');
-        messer.font = `1000px ${Schrift}`;
-        const m = messer.measureText('0');
-        const probe = document.createElement('div');
-        probe.style.cssText = `position:absolute;visibility:hidden;font:1000px ${Schrift};line-height:normal`;
-        probe.textContent = '0';
-        document.body.append(probe);
-        const label = probe.getBoundingClientRect().height / 1000;
-        probe.remove();
-        return { tafel: (m.fontBoundingBoxAscent + m.fontBoundingBoxDescent) / 1000, label };
-    }
-
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
@@ -49,12 +33,9 @@
             this.ansage = document.getElementById('ansage');
             this.zuletzt = '';
             this.tastenzeiten = [];
-            const metrik = miss();
-            for (const el of fenster.querySelectorAll('.ueberschrift, .hinweis')) {
-                el.style.lineHeight = `${Math.round(metrik.label * el.dataset.px)}px`;
-            }
+            // A panel's line height, from the font's metrics as the desktop takes them.
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => (
-                { el, zeilen: [], hoehe: Math.round(metrik.tafel * el.dataset.px) }));
+                { el, zeilen: [], hoehe: Number(el.dataset.zeile) }));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
             // A click anywhere but on a field leaves the focus where it is.
             fenster.addEventListener('mousedown', (ev) => {
@@ -162,27 +143,32 @@
         }
     }
 
-    function gescheitert() {
+    // The scripts stand in the head, so that the machine and the font load while the window's
+    // markup is read; the window is there once the document is.
+    const geladen = new Promise((fertig) => {
+        if (document.readyState === 'loading') {
+            document.addEventListener('DOMContentLoaded', fertig, { once: true });
+        } else {
+            fertig();
+        }
+    });
+
+    async function gescheitert() {
+        await geladen;
         const hinweis = document.createElement('p');
         hinweis.className = 'kein-start';
         hinweis.textContent = '{ohne_wasm}';
         document.getElementById('fenster').replaceWith(hinweis);
     }
 
-    // The machine's code: the one file carries it; the hosted page fetches it beside itself
-    // (its head has asked for it already, together with the font).
+    // The machine's code, carried in the page itself as base64.
     function code() {
         const text = window.rechenmaschineWasm;
-        if (text) {
-            const binaer = atob(text);
-            const bytes = new Uint8Array(binaer.length);
-            for (let k = 0; k < binaer.length; ++k) bytes[k] = binaer.charCodeAt(k);
-            return Promise.resolve(bytes);
-        }
-        return fetch('rechenmaschine.wasm', { credentials: 'same-origin' }).then((antwort) => {
-            if (!antwort.ok) throw new Error(`rechenmaschine.wasm: ${antwort.status}`);
-            return antwort.arrayBuffer();
-        });
+        if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+        const binaer = atob(text);
+        const bytes = new Uint8Array(binaer.length);
+        for (let k = 0; k < binaer.length; ++k) bytes[k] = binaer.charCodeAt(k);
+        return bytes;
     }
 
     // The module is a few dozen kilobytes: compiled on the spot it is ready in about a
@@ -201,7 +187,7 @@
         return new Promise((fertig, fehler) => {
             Rechenmaschine({
                 instantiateWasm(importe, annehmen) {
-                    code().then((bytes) => instanz(bytes, importe))
+                    Promise.resolve().then(() => instanz(code(), importe))
                         .then(([i, m]) => annehmen(i, m), fehler);
                     return {};
                 },
@@ -214,7 +200,8 @@
             gescheitert();
             return;
         }
-        const [m] = await Promise.all([maschine(), document.fonts.load(`13px ${Schrift}`)]);
+        // The font first: its file is read while the machine is decoded and compiled.
+        const [, m] = await Promise.all([document.fonts.load(`13px ${Schrift}`), maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
         window.rechenmaschine = { seite, tastenzeiten: seite.tastenzeiten };
         seite.zeichne(seite.rufe('rm_bild'));
