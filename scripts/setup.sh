@@ -16,7 +16,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         chromium chromium-driver python3-selenium python3-numpy
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-        clang libclang-rt-dev gcovr strace x11-xkb-utils
+        clang libclang-rt-dev gcovr strace x11-xkb-utils flake8
         desktop-file-utils appstream dpkg-dev file lintian
         weston qt6-wayland
     )

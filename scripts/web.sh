@@ -9,5 +9,6 @@ port=${1:-8623}
 scripts/setup.sh --web
 cmake --preset wasm >/dev/null
 cmake --build --preset wasm
+echo "One file to hand out: build/wasm/web/rechenmaschine.html (opens from disk)"
 echo "The machine in the browser: http://127.0.0.1:$port/  (Ctrl+C ends the server)"
 exec python3 -m http.server --bind 127.0.0.1 --directory build/wasm/web/site "$port"

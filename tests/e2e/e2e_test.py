@@ -178,9 +178,9 @@ def main(program):
         reds = subprocess.run(
             ["convert", end_shot, "-crop", "41x289+496+80", "+repage", "txt:-"],
             check=True, capture_output=True, text=True).stdout.splitlines()[1:]
-        red_ys = sorted({int(l.split(",")[1].split(":")[0]) for l in reds
+        red_ys = sorted({int(z.split(",")[1].split(":")[0]) for z in reds
                          if (lambda r, g, b: r > 200 and g < 90 and b < 90)(
-                             *map(int, l.split("(")[1].split(")")[0].split(",")[:3]))})
+                             *map(int, z.split("(")[1].split(")")[0].split(",")[:3]))})
         check(bool(red_ys) and 4 * 289 // 9 - 8 < red_ys[0] and red_ys[-1] < 5 * 289 // 9 + 8,
               f"the red row on screen is row 5 (y {red_ys[:1]}..{red_ys[-1:]})")
     finally:

@@ -149,7 +149,7 @@ def main(program, work):
                   + (f"   (noise: {' | '.join(noise)})" if noise else ""))
         with open(os.path.join(work, "program.err"), encoding="utf-8", errors="replace") as err:
             # What the fields' text events would cause without the filter that drops them.
-            warnings = [l.strip() for l in err if "text interface" in l or "invalid interface" in l]
+            warnings = [z.strip() for z in err if "text interface" in z or "invalid interface" in z]
         if warnings:
             failures += 1
             print(f"FAIL the program warned: {warnings[0]}")

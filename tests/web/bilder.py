@@ -58,7 +58,8 @@ def unterschied(ist, soll, skala=1, auslassen=()):
     """Where the page `ist` differs from the desktop's `soll`, both drawn at `skala` device
     pixels per pixel: flat areas must have the same colour, and every pixel elsewhere must have,
     at most one pixel (`skala` device pixels) away in the other picture, a colour within NAEHE
-    per channel, or lie within MISCHUNG of the range of colours there; either way round. `auslassen`: (x, y, w, h) rectangles in device pixels not compared.
+    per channel, or lie within MISCHUNG of the range of colours there; either way round.
+    `auslassen`: (x, y, w, h) rectangles in device pixels not compared.
     Returns (count, description)."""
     r = int(numpy.ceil(skala))
     if ist.shape != soll.shape:

@@ -51,7 +51,9 @@ BROWSERTASTEN = [
 HORCHER = """
 window.verhindert = [];
 window.addEventListener('keydown', (e) => {
-    if (!['Shift', 'Control', 'Alt'].includes(e.key)) window.verhindert.push(`${e.key} ${e.defaultPrevented}`);
+    if (!['Shift', 'Control', 'Alt'].includes(e.key)) {
+        window.verhindert.push(`${e.key} ${e.defaultPrevented}`);
+    }
 });
 """
 
