@@ -6,37 +6,35 @@
 
 (() => {
     const Schrift = '"Rechenmaschine Sans"';
+    let schrift;  // the font's loading, begun at the start
 
     // Windows virtual-key codes, as the desktop passes them on; only 37..40 and 67 change anything.
     const Codes = {
-        ArrowLeft : 37,
-        ArrowUp : 38,
-        ArrowRight : 39,
-        ArrowDown : 40,
-        Backspace : 8,
-        Tab : 9,
-        Enter : 13,
-        Shift : 16,
-        Control : 17,
-        Alt : 18,
-        Escape : 27,
-        ' ' : 32,
-        PageUp : 33,
-        PageDown : 34,
-        End : 35,
-        Home : 36,
-        Insert : 45,
-        Delete : 46,
+        ArrowLeft: 37,
+        ArrowUp: 38,
+        ArrowRight: 39,
+        ArrowDown: 40,
+        Backspace: 8,
+        Tab: 9,
+        Enter: 13,
+        Shift: 16,
+        Control: 17,
+        Alt: 18,
+        Escape: 27,
+        ' ': 32,
+        PageUp: 33,
+        PageDown: 34,
+        End: 35,
+        Home: 36,
+        Insert: 45,
+        Delete: 46,
     };
 
     function tastencode(e) {
-        if (e.key in Codes)
-            return Codes[e.key];
-        if (/^[a-z0-9]$/i.test(e.key))
-            return e.key.toUpperCase().charCodeAt(0);
+        if (e.key in Codes) return Codes[e.key];
+        if (/^[a-z0-9]$/i.test(e.key)) return e.key.toUpperCase().charCodeAt(0);
         // A layout without Latin letters puts another letter on the C key; it is still C.
-        if (e.code === 'KeyC' && /^\p{L}$/u.test(e.key))
-            return 67;
+        if (e.code === 'KeyC' && /^\p{L}$/u.test(e.key)) return 67;
         const f = /^F([1-9]|1[0-9]|2[0-4])$/.exec(e.key);
         return f ? 111 + Number(f[1]) : 0;
     }
@@ -47,19 +45,18 @@
         constructor(maschine, fenster) {
             this.maschine = maschine;
             this.felder =
-                [...fenster.querySelectorAll('.feld') ]; // N1..N6, A1..A6, S1..S6: the tab order
+                [...fenster.querySelectorAll('.feld')];  // N1..N6, A1..A6, S1..S6: the tab order
             this.texte = this.felder.map((f) => f.value);
             this.ansage = document.getElementById('ansage');
             this.zuletzt = '';
             this.tastenzeiten = [];
             // A panel's line height, from the font's metrics as the desktop takes them.
-            this.tafeln = [...fenster.querySelectorAll('.tafel') ].map(
-                (el) => ({el, zeilen : [], hoehe : Number(el.dataset.zeile)}));
+            this.tafeln = [...fenster.querySelectorAll('.tafel')].map(
+                (el) => ({el, zeilen: [], hoehe: Number(el.dataset.zeile)}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
             // A click anywhere but on a field leaves the focus where it is.
             fenster.addEventListener('mousedown', (ev) => {
-                if (!this.felder.includes(ev.target))
-                    ev.preventDefault();
+                if (!this.felder.includes(ev.target)) ev.preventDefault();
             });
         }
 
@@ -71,12 +68,15 @@
             el.addEventListener('keydown', (ev) => this.taste(ev, nummer));
             // Only the machine writes a digit: every other way of changing the text is refused,
             // and whatever still gets through (an input method's composition) is put back.
-            for (const art of ['beforeinput', 'paste', 'cut', 'drop', 'dragstart', 'dragover',
-                               'contextmenu']) {
+            for (const art
+                     of ['beforeinput', 'paste', 'cut', 'drop', 'dragstart', 'dragover',
+                         'contextmenu']) {
                 el.addEventListener(art, (ev) => ev.preventDefault());
             }
             for (const art of ['input', 'compositionend']) {
-                el.addEventListener(art, () => { el.value = this.texte[nummer]; });
+                el.addEventListener(art, () => {
+                    el.value = this.texte[nummer];
+                });
             }
         }
 
@@ -101,8 +101,7 @@
 
         zeichne(bild) {
             bild.felder.forEach((text, k) => {
-                if (this.texte[k] === text)
-                    return;
+                if (this.texte[k] === text) return;
                 this.texte[k] = text;
                 this.felder[k].value = text;
                 this.felder[k].setAttribute('aria-valuenow', text);
@@ -115,23 +114,21 @@
                     if (!z) {
                         z = document.createElement('div');
                         Object.assign(z.style, {
-                            top : `${k * tafel.hoehe}px`,
-                            height : `${tafel.hoehe}px`,
-                            lineHeight : `${tafel.hoehe}px`,
+                            top: `${k * tafel.hoehe}px`,
+                            height: `${tafel.hoehe}px`,
+                            lineHeight: `${tafel.hoehe}px`,
                         });
                         z.setAttribute('aria-hidden', 'true');
                         tafel.el.append(z);
                         tafel.zeilen.push(z);
                     }
-                    if (z.textContent !== text)
-                        z.textContent = text;
+                    if (z.textContent !== text) z.textContent = text;
                     if (z.dataset.farbe !== farbe) {
                         z.dataset.farbe = farbe;
                         z.style.color = farbe;
                     }
                 }
-                while (tafel.zeilen.length > zeilen.length)
-                    tafel.zeilen.pop().remove();
+                while (tafel.zeilen.length > zeilen.length) tafel.zeilen.pop().remove();
                 tafel.el.setAttribute('aria-label', bild.namen[p]);
             });
             if (bild.fokus) {
@@ -153,11 +150,14 @@
         // After the start settings: the first complete picture, once the browser has painted it.
         gestartet(bild) {
             this.zeichne(bild);
-            requestAnimationFrame(() => requestAnimationFrame(() => {
-                                      window.rechenmaschine.bereit = performance.now();
-                                      document.documentElement.dataset.bereit = '1';
-                                      behalten();
-                                  }));
+            // Drawn as soon as the machine is there; complete once the font is, too.
+            schrift.then(() => requestAnimationFrame(() => requestAnimationFrame(() => {
+                                                         window.rechenmaschine.bereit =
+                                                             performance.now();
+                                                         document.documentElement.dataset.bereit =
+                                                             '1';
+                                                         behalten();
+                                                     })));
         }
     }
 
@@ -173,7 +173,7 @@
     // markup is read; the window is there once the document is.
     const geladen = new Promise((fertig) => {
         if (document.readyState === 'loading') {
-            document.addEventListener('DOMContentLoaded', fertig, {once : true});
+            document.addEventListener('DOMContentLoaded', fertig, {once: true});
         } else {
             fertig();
         }
@@ -190,12 +190,10 @@
     // The machine's code, carried in the page itself as base64.
     function code() {
         const text = window.rechenmaschineWasm;
-        if (Uint8Array.fromBase64)
-            return Uint8Array.fromBase64(text);
+        if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
         const binaer = atob(text);
         const bytes = new Uint8Array(binaer.length);
-        for (let k = 0; k < binaer.length; ++k)
-            bytes[k] = binaer.charCodeAt(k);
+        for (let k = 0; k < binaer.length; ++k) bytes[k] = binaer.charCodeAt(k);
         return bytes;
     }
 
@@ -205,7 +203,7 @@
     function instanz(bytes, importe) {
         try {
             const modul = new WebAssembly.Module(bytes);
-            return Promise.resolve([ new WebAssembly.Instance(modul, importe), modul ]);
+            return Promise.resolve([new WebAssembly.Instance(modul, importe), modul]);
         } catch (e) {
             return WebAssembly.instantiate(bytes, importe).then((r) => [r.instance, r.module]);
         }
@@ -217,7 +215,7 @@
                 instantiateWasm(importe, annehmen) {
                     Promise.resolve()
                         .then(() => instanz(code(), importe))
-                        .then(([ i, m ]) => annehmen(i, m), fehler);
+                        .then(([i, m]) => annehmen(i, m), fehler);
                     return {};
                 },
             }).then(fertig, fehler);
@@ -229,11 +227,12 @@
             gescheitert();
             return;
         }
-        // The font first: its file is read while the machine is decoded and compiled.
-        const [, m] =
-            await Promise.all([ document.fonts.load(`13px ${Schrift}`), maschine(), geladen ]);
+        // The window's line heights come with its markup: it is built and started while the
+        // font is still on its way, and its letters appear when the font has come.
+        schrift = document.fonts.load(`13px ${Schrift}`);
+        const [m] = await Promise.all([maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
-        window.rechenmaschine = {seite, tastenzeiten : seite.tastenzeiten};
+        window.rechenmaschine = {seite, tastenzeiten: seite.tastenzeiten};
         seite.zeichne(seite.rufe('rm_bild'));
     }
 

@@ -10,27 +10,31 @@ self.addEventListener('install', (e) => {
 
 self.addEventListener('activate', (e) => {
     e.waitUntil(caches.keys()
-                    .then((namen) => Promise.all(
-                              namen.filter((n) => n !== Ablage).map((n) => caches.delete(n))))
+                    .then(
+                        (namen) => Promise.all(
+                            namen.filter((n) => n !== Ablage).map((n) => caches.delete(n))))
                     .then(() => self.clients.claim()));
 });
 
 self.addEventListener('fetch', (e) => {
     const frage = e.request;
-    if (frage.method !== 'GET' || new URL(frage.url).origin !== self.location.origin)
-        return;
-    e.respondWith(fetch(new Request(frage, {cache : 'no-cache'}))
-                      .then((antwort) => {
-                          if (antwort.ok) {
-                              const kopie = antwort.clone();
-                              e.waitUntil(caches.open(Ablage).then((c) => c.put(frage, kopie)));
-                          }
-                          return antwort;
-                      })
-                      .catch(() => caches.open(Ablage)
-                                       .then((c) => c.match(frage, {ignoreSearch : true})
-                                                        .then((r) => r || (frage.mode === 'navigate'
-                                                                               ? c.match('./')
-                                                                               : undefined)))
-                                       .then((r) => r || Response.error())));
+    if (frage.method !== 'GET' || new URL(frage.url).origin !== self.location.origin) return;
+    e.respondWith(
+        fetch(new Request(frage, {cache: 'no-cache'}))
+            .then((antwort) => {
+                if (antwort.ok) {
+                    const kopie = antwort.clone();
+                    e.waitUntil(caches.open(Ablage).then((c) => c.put(frage, kopie)));
+                }
+                return antwort;
+            })
+            .catch(
+                () => caches.open(Ablage)
+                          .then(
+                              (c) => c.match(frage, {ignoreSearch: true})
+                                         .then(
+                                             (r) => r ||
+                                                 (frage.mode === 'navigate' ? c.match('./') :
+                                                                              undefined)))
+                          .then((r) => r || Response.error())));
 });
