@@ -122,9 +122,9 @@ def main():
     print(f"{'one file, font included (KB)':38} {os.path.getsize(einzeln_quelle) / 1000:10.1f}"
           f" {'':10} {'':8} {'< 100':>8}")
     print(f"(load: median of {a.runs} cold loads each, fresh profile, from navigation to the page's "
-          f"ready mark after its first complete paint, the browser started a second before; the site served on 127.0.0.1, the one file "
-          f"from disk; keys: {len(tasten_ms)} presses; the first visit counts the font and every "
-          f"file the service worker keeps)")
+          f"ready mark after its first complete paint, the browser started a second before; "
+          f"the site served on 127.0.0.1, the one file from disk; keys: {len(tasten_ms)} "
+          f"presses; the first visit counts the font and every file the service worker keeps)")
     return 0
 
 
