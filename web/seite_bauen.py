@@ -97,8 +97,9 @@ def fenster(layout, woff2):
                 f'style="{stil(e)}">')
         elif e["art"] in ("stab", "spalte"):
             teile.append(f'<div id="{e["name"]}" class="tafel" role="img" '
-                         f'aria-label="{a(e["zugang"])}" data-zeile="{tafel(px)}" '
-                         f'style="{stil(e, hintergrund=f["tafel"])};border-color:{f["rand"]}">'
+                         f'aria-label="{a(e["zugang"])}" '
+                         f'style="{stil(e, hintergrund=f["tafel"], zeile=tafel(px))};'
+                         f'border-color:{f["rand"]}">'
                          f'</div>')
         else:
             raise SystemExit(f"unknown kind of control: {e['art']}")

@@ -11,6 +11,7 @@ import subprocess
 import sys
 
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 import browser
@@ -62,7 +63,9 @@ FELDER = [f"{u}{i}" for u in "NAS" for i in range(1, 7)]
 
 ZUSTAND = """
 const s = window.rechenmaschine.seite;
-const zeile = s.tafeln[6].zeilen.findIndex((z) => z.dataset.farbe === '#ff0000') + 1;
+const laeufe = [...s.tafeln[6].el.children];
+const rot = laeufe.findIndex((z) => z.dataset.farbe === '#ff0000');
+const zeile = rot < 0 ? 0 : laeufe.slice(0, rot).map((z) => z.textContent).join('').split('\\n').length;
 return s.felder.map((f) => f.value).join('') + ' ' + document.activeElement.id + ' ' + zeile;
 """
 
@@ -131,6 +134,35 @@ def browsertasten(driver):
     check(nachher == vorher, f"the browser's keys change nothing ({vorher} / {nachher})")
 
 
+def seitenregeln(driver):
+    """What the page adds on its own: the C key of a Cyrillic layout resets, a click on a rod
+    leaves the focus in its field, the same announcement twice is read twice."""
+    feld = lambda: driver.execute_script("return [document.activeElement.id, "
+                                         "document.activeElement.value]")
+    driver.find_element(By.ID, "N3").click()
+    druecke(driver, ("Right", Keys.ARROW_RIGHT, None, None, 0))
+    if feld()[1] == "0":
+        druecke(driver, ("Right", Keys.ARROW_RIGHT, None, None, 0))
+    # Where the mouse is over a rod, as a student clicks it.
+    ActionChains(driver).move_to_element(driver.find_element(By.ID, "Nep2")).click().perform()
+    check(feld()[0] == "N3", f"a click on a rod leaves the focus in N(3) ({feld()})")
+    for art in ("keyDown", "keyUp"):
+        driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": art, "key": "\u0441", "code": "KeyC", "text": "\u0441" if art == "keyDown" else "",
+            "windowsVirtualKeyCode": 67})
+    rods = driver.execute_script("return window.rechenmaschine.seite.texte.slice(0, 6).join('')")
+    check(rods == "000000", f"the C key of a Cyrillic layout resets the rods ({rods})")
+    zweimal = driver.execute_script("""
+        const s = window.rechenmaschine.seite;
+        const bild = Object.assign(s.rufe('rm_bild'), {ansage: 'Reihe 1: 00', timer: 0});
+        s.zeichne(bild);
+        const erst = s.ansage.textContent;
+        s.zeichne(bild);
+        return [erst, s.ansage.textContent];""")
+    check(zweimal[0] != zweimal[1] and [z.strip() for z in zweimal] == ["Reihe 1: 00"] * 2,
+          f"the same announcement twice is read twice ({zweimal})")
+
+
 def main(site, referenz, anzahl=300, saat=1623):
     zufall = random.Random(saat)
     folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
@@ -171,6 +203,7 @@ def main(site, referenz, anzahl=300, saat=1623):
         check(nachher == vorher, f"input methods and editing commands change nothing ({nachher})")
         zeiten = driver.execute_script("return window.rechenmaschine.tastenzeiten")
         browsertasten(driver)
+        seitenregeln(driver)
     ref.stdin.close()
     ref.wait()
     zeiten.sort()

@@ -50,9 +50,7 @@
             this.ansage = document.getElementById('ansage');
             this.zuletzt = '';
             this.tastenzeiten = [];
-            // A panel's line height, from the font's metrics as the desktop takes them.
-            this.tafeln = [...fenster.querySelectorAll('.tafel')].map(
-                (el) => ({el, zeilen: [], hoehe: Number(el.dataset.zeile)}));
+            this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
             // A click anywhere but on a field leaves the focus where it is.
             fenster.addEventListener('mousedown', (ev) => {
@@ -107,34 +105,45 @@
                 this.felder[k].setAttribute('aria-valuenow', text);
             });
             this.tafeln.forEach((tafel, p) => {
+                // Lines of one colour in a row make one run of text: a panel is laid out and
+                // painted as a few pieces rather than as a box per line.
                 const zeilen = bild.tafeln[p];
-                for (let k = 0; k < zeilen.length; ++k) {
-                    const [farbe, text] = zeilen[k];
-                    let z = tafel.zeilen[k];
-                    if (!z) {
-                        z = document.createElement('div');
-                        Object.assign(z.style, {
-                            top: `${k * tafel.hoehe}px`,
-                            height: `${tafel.hoehe}px`,
-                            lineHeight: `${tafel.hoehe}px`,
-                        });
-                        z.setAttribute('aria-hidden', 'true');
-                        tafel.el.append(z);
-                        tafel.zeilen.push(z);
+                const laeufe = [];
+                zeilen.forEach(([farbe, text], k) => {
+                    const zeile = k + 1 < zeilen.length ? `${text}\n` : text;
+                    const letzter = laeufe[laeufe.length - 1];
+                    if (letzter && letzter.farbe === farbe) {
+                        letzter.text += zeile;
+                    } else {
+                        laeufe.push({farbe, text: zeile});
                     }
-                    if (z.textContent !== text) z.textContent = text;
-                    if (z.dataset.farbe !== farbe) {
-                        z.dataset.farbe = farbe;
-                        z.style.color = farbe;
+                });
+                laeufe.forEach(({farbe, text}, k) => {
+                    let lauf = tafel.laeufe[k];
+                    if (!lauf) {
+                        lauf = document.createElement('span');
+                        lauf.setAttribute('aria-hidden', 'true');
+                        tafel.el.append(lauf);
+                        tafel.laeufe.push(lauf);
                     }
-                }
-                while (tafel.zeilen.length > zeilen.length) tafel.zeilen.pop().remove();
+                    if (lauf.textContent !== text) lauf.textContent = text;
+                    if (lauf.dataset.farbe !== farbe) {
+                        lauf.dataset.farbe = farbe;
+                        lauf.style.color = farbe;
+                    }
+                });
+                while (tafel.laeufe.length > laeufe.length) tafel.laeufe.pop().remove();
                 tafel.el.setAttribute('aria-label', bild.namen[p]);
             });
             if (bild.fokus) {
+                // Each only where it changes something: either makes the browser lay out the
+                // page at once, rather than once in the next frame.
                 const f = this.felder[this.felder.findIndex((el) => el.id === bild.fokus)];
-                f.focus();
-                f.setSelectionRange(f.value.length, f.value.length);
+                if (document.activeElement !== f) f.focus();
+                const ende = f.value.length;
+                if (f.selectionStart !== ende || f.selectionEnd !== ende) {
+                    f.setSelectionRange(ende, ende);
+                }
             }
             if (bild.ansage) {
                 // The same words twice in a row must still be read: make the text differ.
