@@ -67,13 +67,14 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
     {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, "", "Multiplikatoren"},
 }};
 
-constexpr const Steuerelement& element(std::string_view name) {
+// Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
+consteval const Steuerelement& element(std::string_view name) {
     for (const auto& e : Steuerelemente) {
         if (e.name == name) {
             return e;
         }
     }
-    throw "unknown control"; // only reachable at compile time with a misspelt name
+    throw "unknown control";
 }
 
 inline constexpr int Startintervall = 1; // milliseconds until the start settings run

@@ -51,9 +51,8 @@ std::string Spaltenname(const Maschinenzustand& z) {
     return gezeichnet(z) ? "Multiplikatoren, " + reihe(z) : "Multiplikatoren";
 }
 
-std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
-                               const Anblick& vorher, const Anblick& nachher,
-                               const Maschinenzustand& z) {
+std::string NachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
+                      const Anblick& nachher, const Maschinenzustand& z) {
     if (index < 1 || index > 6) {
         return {};
     }
@@ -61,11 +60,6 @@ std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
     const auto& alt = vorher.felder[e];
     const auto& neu = nachher.felder[e];
     const auto stelle = static_cast<std::size_t>(index - 1);
-    bool wiederholt = false;
-    if (neu[stelle] != alt[stelle]) {
-        wiederholt = neu[stelle] == letzterWert_;
-        letzterWert_ = neu[stelle];
-    }
 
     if (tastencode == taste::C) {
         return std::string(Einheiten[e]) + " auf null";
@@ -89,7 +83,7 @@ std::string Ansager::nachTaste(char einheit, int index, std::int16_t tastencode,
             }
         }
     }
-    return wiederholt ? neu[stelle] : std::string{};
+    return {};
 }
 
 std::string Bedienung::KeyDown(char einheit, int index, std::int16_t tastencode,
@@ -108,7 +102,7 @@ std::string Bedienung::KeyDown(char einheit, int index, std::int16_t tastencode,
     default:
         return {};
     }
-    return ansager_.nachTaste(einheit, index, tastencode, vorher, anblick(), maschine_.zustand());
+    return NachTaste(einheit, index, tastencode, vorher, anblick(), maschine_.zustand());
 }
 
 } // namespace rechenmaschine

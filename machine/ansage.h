@@ -32,18 +32,11 @@ std::string Stabname(const Maschinenzustand& z, int index);
 // "Multiplikatoren, Reihe 3"; "Multiplikatoren" before the first drawing.
 std::string Spaltenname(const Maschinenzustand& z);
 
-class Ansager {
-public:
-    // What to announce once the rule of unit 'N', 'A' or 'S' has handled a key in its field
-    // `index`; empty when the focused field's own value change says everything.
-    std::string nachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
-                          const Anblick& nachher, const Maschinenzustand& z);
-
-private:
-    // Orca 43 keeps quiet when a spin button takes the value the last spoken one had, even in
-    // another field; such a digit is announced instead.
-    std::string letzterWert_;
-};
+// What to announce once the rule of unit 'N', 'A' or 'S' has handled a key in its field
+// `index`; empty when the focused field's own value change says everything. How a front end's
+// screen reader speaks that value change is the front end's affair.
+std::string NachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
+                      const Anblick& nachher, const Maschinenzustand& z);
 
 // What a front end does with a KeyDown: the rule of the field's unit, then what to announce.
 class Bedienung {
@@ -63,7 +56,6 @@ private:
     const DigitFieldArray& N_;
     const DigitFieldArray& A_;
     const DigitFieldArray& S_;
-    Ansager ansager_;
 };
 
 } // namespace rechenmaschine

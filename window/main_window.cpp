@@ -195,9 +195,22 @@ void N1::Timer1_Timer() {
 }
 
 void N1::KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
-    const std::string text = bedienung_->KeyDown(einheit, index, tastencode, umschaltstatus);
-    if (!text.empty()) {
-        Ansage_->sage(qtext(text));
+    const FieldArrayAdapter& felder = einheit == 'N' ? N_ : einheit == 'A' ? A_ : S_;
+    const QString vorher = index >= 1 && index <= 6 ? felder.feld(index)->text() : QString();
+    QString text = qtext(bedienung_->KeyDown(einheit, index, tastencode, umschaltstatus));
+    if (index >= 1 && index <= 6) {
+        const QString ziffer = felder.feld(index)->text();
+        if (ziffer != vorher) {
+            // Orca 43 keeps quiet when a spin button takes the value the last spoken one had,
+            // even in another field: such a digit is announced instead.
+            if (text.isEmpty() && ziffer == letzteZiffer_) {
+                text = ziffer;
+            }
+            letzteZiffer_ = ziffer;
+        }
+    }
+    if (!text.isEmpty()) {
+        Ansage_->sage(text);
     }
 }
 

@@ -55,6 +55,7 @@ private:
     AnsageWidget* Ansage_ = nullptr;
     std::unique_ptr<Maschine> maschine_;
     std::unique_ptr<Bedienung> bedienung_;
+    QString letzteZiffer_; // the digit a field last took
 };
 
 } // namespace rechenmaschine

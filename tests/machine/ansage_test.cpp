@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
              "000100",
              {{'N', 4, C}, {'A', 1, C}, {'S', 2, C}},
              {"Multiplikationswerk auf null", "Additionswerk auf null", "Speicher auf null"}},
-        Fall{"a digit the last field also took",
+        Fall{"a digit the last field also took: nothing more than the field's own value",
              "000000",
              "000000",
              {{'S', 1, Rechts},
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
               {'S', 2, Rechts},
               {'N', 1, Links},
               {'N', 1, Links}},
-             {"", "1", "", "", ""}}));
+             {"", "", "", "", ""}}));
 
 TEST(Ansage, NothingForAFieldOrUnitThatDoesNotExist) {
     Pruefstand p;
@@ -95,16 +95,30 @@ TEST(Ansage, NothingForAFieldOrUnitThatDoesNotExist) {
 }
 
 TEST(Ansage, RodsAndColumnNameTheSelectedRow) {
-    Pruefstand p;
-    EXPECT_EQ(Stabname(p.m.zustand(), 2), "Stab 2");
-    EXPECT_EQ(Spaltenname(p.m.zustand()), "Multiplikatoren");
-    p.starte();
-    p.stelleStaebe("030007");
-    p.m.S_KeyDown(1, taste::Hoch, 0);
-    p.m.S_KeyDown(1, taste::Hoch, 0);
-    EXPECT_EQ(Stabname(p.m.zustand(), 2), "Stab 2, Reihe 3: 09");
-    EXPECT_EQ(Stabname(p.m.zustand(), 6), "Stab 6, Reihe 3: 21");
-    EXPECT_EQ(Spaltenname(p.m.zustand()), "Multiplikatoren, Reihe 3");
+    const Pruefstand vorStart;
+    EXPECT_EQ(Stabname(vorStart.m.zustand(), 2), "Stab 2");
+    EXPECT_EQ(Spaltenname(vorStart.m.zustand()), "Multiplikatoren");
+    struct Reihe {
+        std::int16_t taste;
+        int mal; // from the start row, 5
+        const char* reihe;
+        const char* stab2;
+        const char* stab6;
+    };
+    // The first and the last row as well as one between: a bound off by one loses the cell.
+    for (const Reihe& r : {Reihe{taste::Hoch, 2, "Reihe 3", "09", "21"},
+                           Reihe{taste::Hoch, 4, "Reihe 1", "03", "07"},
+                           Reihe{taste::Runter, 4, "Reihe 9", "27", "63"}}) {
+        Pruefstand p;
+        p.starte();
+        p.stelleStaebe("030007");
+        for (int k = 0; k < r.mal; ++k) {
+            p.m.S_KeyDown(1, r.taste, 0);
+        }
+        EXPECT_EQ(Stabname(p.m.zustand(), 2), std::string("Stab 2, ") + r.reihe + ": " + r.stab2);
+        EXPECT_EQ(Stabname(p.m.zustand(), 6), std::string("Stab 6, ") + r.reihe + ": " + r.stab6);
+        EXPECT_EQ(Spaltenname(p.m.zustand()), std::string("Multiplikatoren, ") + r.reihe);
+    }
 }
 
 } // namespace

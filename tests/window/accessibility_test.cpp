@@ -66,6 +66,10 @@ private slots:
             QVERIFY(a->textInterface() == nullptr && a->editableTextInterface() == nullptr);
             QAccessibleValueInterface* wert = a->valueInterface();
             QVERIFY(wert != nullptr);
+            // The range a screen reader reads out with the digit.
+            QCOMPARE(wert->minimumValue().toInt(), 0);
+            QCOMPARE(wert->maximumValue().toInt(), 9);
+            QCOMPARE(wert->minimumStepSize().toInt(), 1);
             wert->setCurrentValue(5); // a client may read the digit, never set it
             QCOMPARE(wert->currentValue().toInt(), 0);
             QCOMPARE(f->text(), QString("0"));
@@ -110,6 +114,15 @@ private slots:
         QCOMPARE(ansage->text(QAccessible::Name), w->Ansage().text());
         tippe(Qt::Key_C);
         QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
+        // A(1) takes 1, then A(2) takes 1: Orca 43 would not say the second, so the window does.
+        for (int k = 0; k < 5; ++k) {
+            tippe(Qt::Key_Tab);
+        }
+        tippe(Qt::Key_Right);
+        QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
+        tippe(Qt::Key_Tab);
+        tippe(Qt::Key_Right);
+        QCOMPARE(w->Ansage().text(), QString("1"));
     }
 
     void headingsAndNotesReadAsTheyStand() {
