@@ -5,6 +5,7 @@ import functools
 import http.server
 import os
 import pathlib
+import sys
 import tempfile
 import threading
 
@@ -25,12 +26,19 @@ class _Einmal(_Stumm):
     protocol_version = "HTTP/1.0"
 
 
+class _Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that closes a kept-alive connection, or quits, is no error of the site.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 @contextlib.contextmanager
 def server(site, keep_alive=True):
     """Serves the site folder on a free port of 127.0.0.1; yields the page's address. Without
     keep_alive each connection closes after its answer: nothing is served once it is shut."""
     handler = functools.partial(_Stumm if keep_alive else _Einmal, directory=site)
-    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    httpd = _Server(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=httpd.serve_forever, daemon=True)
     thread.start()
     try:
