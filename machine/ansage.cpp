@@ -53,7 +53,7 @@ std::string Spaltenname(const Maschinenzustand& z) {
 
 std::string NachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
                       const Anblick& nachher, const Maschinenzustand& z) {
-    if (index < 1 || index > 6) {
+    if (index < 1 || index > 6 || (einheit != 'N' && einheit != 'A' && einheit != 'S')) {
         return {};
     }
     const std::size_t e = nummer(einheit);

@@ -2,7 +2,6 @@
 
 #include "announcer.h"
 #include "digit_field.h"
-#include "machine/interfaces.h"
 #include "text_panel.h"
 
 #include <QAccessible>
@@ -133,7 +132,7 @@ QString beschreibung(const TextPanelWidget& tafel) {
         return QStringLiteral("leer");
     }
     const std::size_t jeReihe = static_cast<std::size_t>(tafel.zeilenJeReihe());
-    const QColor rot(Hervorhebung.rot, Hervorhebung.gruen, Hervorhebung.blau);
+    const int zeile = tafel.ausgewaehlteReihe();
     QStringList reihen;
     QString ausgewaehlt;
     for (std::size_t k = 0; k + jeReihe <= zeilen.size(); k += jeReihe) {
@@ -142,7 +141,7 @@ QString beschreibung(const TextPanelWidget& tafel) {
             reihe += zeilen[z].text.trimmed();
         }
         reihen << reihe;
-        if (zeilen[k].farbe == rot) {
+        if (reihen.size() == zeile) {
             ausgewaehlt = QStringLiteral(" Ausgew\u00e4hlte Reihe %1").arg(reihen.size());
             if (jeReihe > 1) {
                 ausgewaehlt += QStringLiteral(": ") + reihe;

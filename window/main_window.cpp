@@ -165,6 +165,9 @@ N1::N1()
         Nep(i)->setNamensgeber([this, i] { return qtext(Stabname(maschine_->zustand(), i)); });
     }
     Mult_->setNamensgeber([this] { return qtext(Spaltenname(maschine_->zustand())); });
+    for (TextPanelWidget* tafel : {Nep(1), Nep(2), Nep(3), Nep(4), Nep(5), Nep(6), Mult_}) {
+        tafel->setReihengeber([this] { return maschine_->zustand().Zeile; });
+    }
 
     for (const auto& [einheit, felder] : {std::pair{'N', &N_}, {'A', &A_}, {'S', &S_}}) {
         for (int i = 1; i <= 6; ++i) {

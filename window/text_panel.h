@@ -36,9 +36,12 @@ public:
 
     std::vector<Line> lines() const;
 
-    // What a screen reader calls the panel; it follows the selected row.
+    // What a screen reader calls the panel, and the row it names as selected (1..9, 0 for
+    // none): both asked of the machine, which knows them.
     void setNamensgeber(std::function<QString()> geber) { namensgeber_ = std::move(geber); }
     QString zugangsname() const { return namensgeber_ ? namensgeber_() : accessibleName(); }
+    void setReihengeber(std::function<int()> geber) { reihengeber_ = std::move(geber); }
+    int ausgewaehlteReihe() const { return reihengeber_ ? reihengeber_() : 0; }
     int zeilenhoehe() const { return zeilenhoehe_; }
     int zeilenJeReihe() const { return zeilenJeReihe_; }
 
@@ -71,6 +74,7 @@ private:
     std::vector<Vorbereitet> texte_;
     bool pruefungAngesetzt_ = false;
     std::function<QString()> namensgeber_;
+    std::function<int()> reihengeber_;
 };
 
 } // namespace rechenmaschine
