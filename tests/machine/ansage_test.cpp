@@ -91,6 +91,8 @@ TEST(Ansage, NothingForAFieldOrUnitThatDoesNotExist) {
     Bedienung bedienung(p.m, p.N, p.A, p.S);
     EXPECT_EQ(bedienung.KeyDown('N', 7, taste::Rechts, 0), "");
     EXPECT_EQ(bedienung.KeyDown('X', 1, taste::C, 0), "");
+    const Anblick anblick = LiesAnblick(p.N, p.A, p.S);
+    EXPECT_EQ(NachTaste('X', 1, taste::C, anblick, anblick, p.m.zustand()), ""); // not the memory
     EXPECT_EQ(p.N.digits() + p.A.digits() + p.S.digits(), std::string(18, '0'));
 }
 
