@@ -160,13 +160,12 @@
         gestartet(bild) {
             this.zeichne(bild);
             // Drawn as soon as the machine is there; complete once the font is, too.
-            schrift.then(() => requestAnimationFrame(() => requestAnimationFrame(() => {
-                                                         window.rechenmaschine.bereit =
-                                                             performance.now();
-                                                         document.documentElement.dataset.bereit =
-                                                             '1';
-                                                         behalten();
-                                                     })));
+            const fertig = () => {
+                window.rechenmaschine.bereit = performance.now();
+                document.documentElement.dataset.bereit = '1';
+                behalten();
+            };
+            schrift.then(() => requestAnimationFrame(() => requestAnimationFrame(fertig)));
         }
     }
 
