@@ -89,12 +89,19 @@ def fenster(layout, woff2):
                          f'style="{stil(e, farbe=f["hinweis"], zeile=label(px))}">'
                          f'{a(e["text"])}</div>')
         elif e["art"] == "feld":
+            # The digit's line placed as the desktop toolkit places it: centred in the field
+            # less its frame and a pixel of margin, rounded down. Written out, rather than left
+            # to each browser's centring of a line of its own height, it stands on the same
+            # pixel in every browser at every zoom.
+            zeile = tafel(px)
+            oben = 1 + (e["h"] - 4 - zeile + 1) // 2
             teile.append(
                 f'<input id="{e["name"]}" class="feld" type="text" value="{a(e["text"])}" '
                 f'role="spinbutton" aria-label="{a(e["zugang"])}" aria-valuemin="0" '
                 f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" autocomplete="off" '
                 f'autocorrect="off" autocapitalize="off" inputmode="none" spellcheck="false" '
-                f'style="{stil(e)}">')
+                f'style="{stil(e, zeile=zeile)};padding-top:{oben}px;'
+                f'padding-bottom:{e["h"] - 2 - oben - zeile}px">')
         elif e["art"] in ("stab", "spalte"):
             teile.append(f'<div id="{e["name"]}" class="tafel" role="img" '
                          f'aria-label="{a(e["zugang"])}" '

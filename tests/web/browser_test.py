@@ -1,17 +1,16 @@
-"""The web page in headless Chromium against the desktop's machine library, key for key.
+"""The web page in a headless browser against the desktop's machine library, key for key.
 
 Starts the page, checks its start picture, then sends seeded random keys; after each, the 18
 fields, the focus and the selected row must be what the machine library (the `reference`
-program) shows for the same keys, and Chromium's accessibility tree must name the fields and
-rods as the desktop does, with the digits as values.
-Usage: browser_test.py SITE_FOLDER_OR_ONE_FILE REFERENCE_PROGRAM [KEYS] [SEED]
+program) shows for the same keys, and (in Chromium, whose tree the DevTools protocol gives)
+the accessibility tree must name the fields and rods as the desktop does, with the digits as
+values.
+Usage: browser_test.py chromium|firefox SITE_FOLDER_OR_ONE_FILE REFERENCE_PROGRAM [KEYS] [SEED]
 """
 import random
 import subprocess
 import sys
 
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 import browser
@@ -81,13 +80,7 @@ def check(ok, what):
 
 def druecke(driver, taste):
     _, senden, halten, _, _ = taste
-    kette = ActionChains(driver)
-    if halten:
-        kette.key_down(halten)
-    kette.send_keys(senden)
-    if halten:
-        kette.key_up(halten)
-    kette.perform()
+    driver.tasten([(senden, halten)])
 
 
 def barrierefreiheit(driver, ziffern, zeile):
@@ -131,7 +124,11 @@ def browsertasten(driver):
     check([g.endswith(" false") for g in gehoert[2:]] == [True] * len(BROWSERTASTEN),
           f"the browser keeps its keys ({gehoert[2:]})")
     nachher = driver.execute_script(ZUSTAND)
-    check(nachher == vorher, f"the browser's keys change nothing ({vorher} / {nachher})")
+    # Firefox really gives F6 to its own toolbar: then no field has the focus, which is the
+    # browser's doing; another field with it would be the page's.
+    ziffern, fokus, zeile = vorher.split()
+    check(nachher in (vorher, f"{ziffern}  {zeile}"),
+          f"the browser's keys change nothing ({vorher} / {nachher})")
 
 
 def seitenregeln(driver):
@@ -139,19 +136,19 @@ def seitenregeln(driver):
     leaves the focus in its field, the same announcement twice is read twice."""
     feld = lambda: driver.execute_script("return [document.activeElement.id, "
                                          "document.activeElement.value]")
-    driver.find_element(By.ID, "N3").click()
+    driver.klicke("N3")
     druecke(driver, ("Right", Keys.ARROW_RIGHT, None, None, 0))
     if feld()[1] == "0":
         druecke(driver, ("Right", Keys.ARROW_RIGHT, None, None, 0))
-    # Where the mouse is over a rod, as a student clicks it.
-    ActionChains(driver).move_to_element(driver.find_element(By.ID, "Nep2")).click().perform()
+    driver.klicke("Nep2")
     check(feld()[0] == "N3", f"a click on a rod leaves the focus in N(3) ({feld()})")
-    for art in ("keyDown", "keyUp"):
-        driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-            "type": art, "key": "\u0441", "code": "KeyC", "text": "\u0441" if art == "keyDown" else "",
-            "windowsVirtualKeyCode": 67})
-    rods = driver.execute_script("return window.rechenmaschine.seite.texte.slice(0, 6).join('')")
-    check(rods == "000000", f"the C key of a Cyrillic layout resets the rods ({rods})")
+    if driver.name == "chromium":  # a key of another layout, as only the DevTools protocol sends it
+        for art in ("keyDown", "keyUp"):
+            driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                "type": art, "key": "\u0441", "code": "KeyC",
+                "text": "\u0441" if art == "keyDown" else "", "windowsVirtualKeyCode": 67})
+        rods = driver.execute_script("return window.rechenmaschine.seite.texte.slice(0, 6).join('')")
+        check(rods == "000000", f"the C key of a Cyrillic layout resets the rods ({rods})")
     zweimal = driver.execute_script("""
         const s = window.rechenmaschine.seite;
         const bild = Object.assign(s.rufe('rm_bild'), {ansage: 'Reihe 1: 00', timer: 0});
@@ -163,16 +160,17 @@ def seitenregeln(driver):
           f"the same announcement twice is read twice ({zweimal})")
 
 
-def main(site, referenz, anzahl=300, saat=1623):
+def main(name, site, referenz, anzahl=300, saat=1623):
     zufall = random.Random(saat)
     folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
     ref = subprocess.Popen([referenz], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-    with browser.page(site) as url, browser.chromium() as driver:
+    with browser.page(site) as url, browser.starte(name) as driver:
         browser.open_page(driver, url)
         check(driver.title == "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623", "title")
         start = driver.execute_script(ZUSTAND)
         check(start == "0" * 18 + " N1 5", f"start: all 0, focus in N(1), row 5 ({start})")
-        barrierefreiheit(driver, "0" * 18, 5)
+        if driver.name == "chromium":
+            barrierefreiheit(driver, "0" * 18, 5)
         gueltig(driver)
         for k, taste in enumerate(folge):
             druecke(driver, taste)
@@ -182,22 +180,24 @@ def main(site, referenz, anzahl=300, saat=1623):
             ist = driver.execute_script(ZUSTAND)
             if not check(ist == soll, f"after key {k + 1} ({taste[0]}): page {ist}, machine {soll}"):
                 break
-            if (k + 1) % 100 == 0:
+            if (k + 1) % 100 == 0 and driver.name == "chromium":
                 ziffern, _, zeile = ist.split()
                 barrierefreiheit(driver, ziffern, int(zeile))
         # An announcement reaches the live region: the row and its cells after Down.
-        ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()
+        driver.tasten([(Keys.ARROW_DOWN, None)])
         ansage = driver.execute_script("return document.getElementById('ansage').textContent")
         check(ansage.startswith("Reihe "), f"Down is announced in the live region ({ansage!r})")
         ref.stdin.write("key 40 0\n")
         ref.stdin.flush()
         ref.stdout.readline()
         # Text that reaches a field by other ways than keys: an input method's composition and
-        # commit, an editing command as a paste or an extension would use it.
+        # commit (through the DevTools protocol), an editing command as a paste or an extension
+        # would use it.
         vorher = driver.execute_script(ZUSTAND)
-        driver.execute_cdp_cmd("Input.imeSetComposition",
-                               {"text": "7", "selectionStart": 1, "selectionEnd": 1})
-        driver.execute_cdp_cmd("Input.insertText", {"text": "8"})
+        if driver.name == "chromium":
+            driver.execute_cdp_cmd("Input.imeSetComposition",
+                                   {"text": "7", "selectionStart": 1, "selectionEnd": 1})
+            driver.execute_cdp_cmd("Input.insertText", {"text": "8"})
         driver.execute_script("document.execCommand('insertText', false, '9')")
         nachher = driver.execute_script(ZUSTAND)
         check(nachher == vorher, f"input methods and editing commands change nothing ({nachher})")
@@ -210,10 +210,10 @@ def main(site, referenz, anzahl=300, saat=1623):
     if zeiten:
         print(f"keydown to page updated: median {zeiten[len(zeiten) // 2]:.2f} ms, "
               f"p95 {zeiten[int(len(zeiten) * 0.95)]:.2f} ms over {len(zeiten)} keys")
-    print(f"web: {anzahl} keys, {len(failures)} failures")
+    print(f"web ({name}): {anzahl} keys, {len(failures)} failures")
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
     args = sys.argv[1:]
-    sys.exit(main(args[0], args[1], *[int(a) for a in args[2:]]))
+    sys.exit(main(args[0], args[1], args[2], *[int(a) for a in args[3:]]))

@@ -56,7 +56,7 @@ def main(site):
         driver.refresh()
         try:
             browser.open_page(driver, url)
-        except TimeoutException:
+        except TimeoutError:
             check(False, "offline the machine starts")
         else:
             ActionChains(driver).send_keys(Keys.ARROW_RIGHT * 3).perform()

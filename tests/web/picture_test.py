@@ -1,40 +1,38 @@
-"""The web page looks like the desktop window: its screenshot in headless Chromium, after
+"""The web page looks like the desktop window: its screenshot in a headless browser, after
 start and after a fixed sequence of keys, at 100 % and 200 % zoom, against the desktop
 window's recorded pictures (tests/window/pictures), allowing a glyph to lie one pixel off.
-Usage: picture_test.py SITE_FOLDER_OR_ONE_FILE DESKTOP_PICTURE_FOLDER
+Usage: picture_test.py chromium|firefox SITE_FOLDER_OR_ONE_FILE DESKTOP_PICTURE_FOLDER
 """
 import os
 import sys
 import tempfile
 
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 import bilder
 import browser
 
 # As the desktop's picture test presses them: rods 3 and 7, row 6, a borrow, a digit stored.
-FOLGE = ([Keys.TAB] + [Keys.ARROW_RIGHT] * 3 + [Keys.TAB] + [Keys.ARROW_LEFT] * 3
+FOLGE = [(t, None) for t in
+         [Keys.TAB] + [Keys.ARROW_RIGHT] * 3 + [Keys.TAB] + [Keys.ARROW_LEFT] * 3
          + [Keys.ARROW_DOWN] + [Keys.TAB] * 5 + [Keys.ARROW_RIGHT] + [Keys.TAB] * 4
-         + [Keys.ARROW_LEFT] + [Keys.TAB] * 3 + [Keys.ARROW_RIGHT])
+         + [Keys.ARROW_LEFT] + [Keys.TAB] * 3 + [Keys.ARROW_RIGHT]]
 
 # The inside of the focused field: the browser's caret blinks there, the desktop's does not.
 FOKUS = {"start": (18, 26, 36, 44), "keys": (178, 490, 37, 45)}
 
 
-def main(site, vorlagen):
+def main(browsername, site, vorlagen):
     gleich = 0
     with browser.page(site) as url:
         for skala in (1, 2):
-            with browser.chromium(skala) as driver:
-                fenster = browser.open_page(driver, url)
+            with browser.starte(browsername, skala) as driver:
+                browser.open_page(driver, url)
                 for name in ("start", "keys"):
                     if name == "keys":
-                        kette = ActionChains(driver)
-                        for taste in FOLGE:
-                            kette.send_keys(taste)
-                        kette.perform()
-                    ist = bilder.lies(fenster.screenshot_as_png)
+                        driver.tasten(FOLGE)
+                    png = driver.bild("fenster")
+                    ist = bilder.lies(png)
                     soll = bilder.lies(os.path.join(vorlagen, f"{name}@{skala}.png"))
                     x, y, w, h = FOKUS[name]
                     n, wo = bilder.unterschied(ist, soll, skala,
@@ -43,14 +41,15 @@ def main(site, vorlagen):
                         gleich += 1
                         print(f"ok   {name} at {skala * 100} %")
                     else:
-                        datei = os.path.join(tempfile.gettempdir(), f"web-{name}@{skala}.png")
+                        datei = os.path.join(tempfile.gettempdir(),
+                                             f"web-{browsername}-{name}@{skala}.png")
                         with open(datei, "wb") as f:
-                            f.write(fenster.screenshot_as_png)
+                            f.write(png)
                         print(f"FAIL {name} at {skala * 100} %: {wo} (device pixels); "
                               f"the page as drawn is in {datei}")
-    print(f"pictures: {gleich} alike")
+    print(f"pictures ({browsername}): {gleich} alike")
     return 0 if gleich == 4 else 1
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:4]))
