@@ -41,6 +41,12 @@
 
     const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
+    // Orca, the screen reader of Linux desktops, keeps quiet when a spin button takes the value
+    // the last one it spoke had, even in another field: there such a digit is announced as
+    // well. Elsewhere the screen reader says every value change itself.
+    const ziffernWiederholen =
+        /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
+
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
@@ -49,6 +55,7 @@
             this.texte = this.felder.map((f) => f.value);
             this.ansage = document.getElementById('ansage');
             this.zuletzt = '';
+            this.letzteZiffer = '';
             this.tastenzeiten = [];
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
@@ -85,15 +92,30 @@
                 const n = this.felder.length;
                 const ziel = this.felder[(nummer + (ev.shiftKey ? n - 1 : 1)) % n];
                 ziel.focus();
-                ziel.select();
+                // The caret after the digit, with nothing selected: a screen reader would read
+                // a selection as news ("selected", "unselected") on every Tab.
+                ziel.setSelectionRange(ziel.value.length, ziel.value.length);
                 return;
+            }
+            if (ev.key === 'ArrowUp' || ev.key === 'ArrowDown') {
+                // A one-line field on the desktop leaves its caret where it is on Up and Down;
+                // a browser's moves it to an end, and a screen reader reads the digit it passes.
+                ev.preventDefault();
             }
             // Every other key goes on to the browser as well, as on the desktop the field's own
             // handling takes place: zoom, full screen, reload, the address bar. Text that a key
             // would type or delete is refused by the guards above, not here.
             const einheit = 'NAS'.charCodeAt(Math.floor(nummer / 6));
-            this.zeichne(
-                this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev)));
+            const bild =
+                this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
+            const ziffer = bild.felder[nummer];
+            if (ziffer !== this.texte[nummer]) {
+                if (ziffernWiederholen && !bild.ansage && ziffer === this.letzteZiffer) {
+                    bild.ansage = ziffer;
+                }
+                this.letzteZiffer = ziffer;
+            }
+            this.zeichne(bild);
             this.tastenzeiten.push(performance.now() - ev.timeStamp);
         }
 
