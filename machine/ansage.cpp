@@ -7,10 +7,10 @@ namespace rechenmaschine {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> Einheiten{Multiplikationswerk, Additionswerk, Speicher};
+constexpr std::array<std::string_view, 3> Namen{Multiplikationswerk, Additionswerk, Speicher};
 
-std::size_t nummer(char einheit) {
-    return einheit == 'N' ? 0 : einheit == 'A' ? 1 : 2;
+std::string_view name(Einheit e) {
+    return Namen.at(Nummer(e));
 }
 
 bool gezeichnet(const Maschinenzustand& z) {
@@ -34,8 +34,8 @@ Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const Di
     return a;
 }
 
-std::string Feldname(char einheit, int index) {
-    return std::string(Einheiten[nummer(einheit)]) + ", Stelle " + TextAusZahl(index);
+std::string Feldname(Einheit einheit, int index) {
+    return std::string(name(einheit)) + ", Stelle " + TextAusZahl(index);
 }
 
 std::string Stabname(const Maschinenzustand& z, int index) {
@@ -51,18 +51,17 @@ std::string Spaltenname(const Maschinenzustand& z) {
     return gezeichnet(z) ? "Multiplikatoren, " + reihe(z) : "Multiplikatoren";
 }
 
-std::string NachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
+std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode, const Anblick& vorher,
                       const Anblick& nachher, const Maschinenzustand& z) {
-    if (index < 1 || index > 6 || (einheit != 'N' && einheit != 'A' && einheit != 'S')) {
+    if (index < 1 || index > 6) {
         return {};
     }
-    const std::size_t e = nummer(einheit);
-    const auto& alt = vorher.felder[e];
-    const auto& neu = nachher.felder[e];
+    const auto& alt = vorher.felder.at(Nummer(einheit));
+    const auto& neu = nachher.felder.at(Nummer(einheit));
     const auto stelle = static_cast<std::size_t>(index - 1);
 
     if (tastencode == taste::C) {
-        return std::string(Einheiten[e]) + " auf null";
+        return std::string(name(einheit)) + " auf null";
     }
     if (tastencode == taste::Hoch || tastencode == taste::Runter) {
         std::string text = reihe(z) + ":";
@@ -71,7 +70,7 @@ std::string NachTaste(char einheit, int index, std::int16_t tastencode, const An
         }
         return text;
     }
-    if (einheit == 'A') {
+    if (einheit == Einheit::A) {
         for (std::size_t k = 0; k < neu.size(); ++k) {
             if (k != stelle && neu[k] != alt[k]) { // a carry, a borrow or a fall to 0
                 std::string text(Additionswerk);
@@ -86,21 +85,19 @@ std::string NachTaste(char einheit, int index, std::int16_t tastencode, const An
     return {};
 }
 
-std::string Bedienung::KeyDown(char einheit, int index, std::int16_t tastencode,
+std::string Bedienung::KeyDown(Einheit einheit, int index, std::int16_t tastencode,
                                std::int16_t umschaltstatus) {
     const Anblick vorher = anblick();
     switch (einheit) {
-    case 'N':
+    case Einheit::N:
         maschine_.N_KeyDown(index, tastencode, umschaltstatus);
         break;
-    case 'A':
+    case Einheit::A:
         maschine_.A_KeyDown(index, tastencode, umschaltstatus);
         break;
-    case 'S':
+    case Einheit::S:
         maschine_.S_KeyDown(index, tastencode, umschaltstatus);
         break;
-    default:
-        return {};
     }
     return NachTaste(einheit, index, tastencode, vorher, anblick(), maschine_.zustand());
 }

@@ -3,6 +3,7 @@
 // column show in the selected row. German, as the window is. Every front end speaks these.
 #pragma once
 
+#include "einheit.h"
 #include "interfaces.h"
 #include "machine_state.h"
 
@@ -25,17 +26,17 @@ struct Anblick {
 Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S);
 
 // A digit field's name: its unit and place, "Additionswerk, Stelle 2".
-std::string Feldname(char einheit, int index);
+std::string Feldname(Einheit einheit, int index);
 
 // "Stab 2, Reihe 3: 09": the rod's cell in the selected row; "Stab 2" before the first drawing.
 std::string Stabname(const Maschinenzustand& z, int index);
 // "Multiplikatoren, Reihe 3"; "Multiplikatoren" before the first drawing.
 std::string Spaltenname(const Maschinenzustand& z);
 
-// What to announce once the rule of unit 'N', 'A' or 'S' has handled a key in its field
-// `index`; empty when the focused field's own value change says everything. How a front end's
-// screen reader speaks that value change is the front end's affair.
-std::string NachTaste(char einheit, int index, std::int16_t tastencode, const Anblick& vorher,
+// What to announce once the rule of a unit has handled a key in its field `index`; empty when
+// the focused field's own value change says everything. How a front end's screen reader speaks
+// that value change is the front end's affair.
+std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode, const Anblick& vorher,
                       const Anblick& nachher, const Maschinenzustand& z);
 
 // What a front end does with a KeyDown: the rule of the field's unit, then what to announce.
@@ -45,8 +46,8 @@ public:
               const DigitFieldArray& S)
         : maschine_(maschine), N_(N), A_(A), S_(S) {}
 
-    // einheit 'N', 'A' or 'S'; returns the announcement, empty for none.
-    std::string KeyDown(char einheit, int index, std::int16_t tastencode,
+    // Returns the announcement, empty for none.
+    std::string KeyDown(Einheit einheit, int index, std::int16_t tastencode,
                         std::int16_t umschaltstatus);
 
 private:

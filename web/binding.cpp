@@ -22,18 +22,22 @@ namespace {
 
 class Felder : public DigitFieldArray {
 public:
-    Felder(char einheit, std::string& fokus) : einheit_(einheit), fokus_(fokus) { texte.fill("0"); }
+    Felder(Einheit einheit, std::string& fokus) : einheit_(einheit), fokus_(fokus) {
+        texte.fill("0");
+    }
     std::string text(int index) const override { return texte.at(stelle(index)); }
     void setText(int index, std::string_view text) override {
         texte.at(stelle(index)) = std::string(text);
     }
-    void setFocus(int index) override { fokus_ = std::string(1, einheit_) + std::to_string(index); }
+    void setFocus(int index) override {
+        fokus_ = std::string(Buchstabe(einheit_)) + std::to_string(index);
+    }
 
     std::array<std::string, 6> texte;
 
 private:
     static std::size_t stelle(int index) { return static_cast<std::size_t>(index - 1); }
-    char einheit_;
+    Einheit einheit_;
     std::string& fokus_;
 };
 
@@ -62,7 +66,7 @@ public:
 
 struct Seite {
     std::string fokus;
-    Felder N{'N', fokus}, A{'A', fokus}, S{'S', fokus};
+    Felder N{Einheit::N, fokus}, A{Einheit::A, fokus}, S{Einheit::S, fokus};
     std::array<Tafel, 6> Nep;
     Tafel Mult;
     Zeitgeber Timer1;
@@ -148,11 +152,15 @@ EMSCRIPTEN_KEEPALIVE const char* rm_tick() {
     return s.bild();
 }
 
-// KeyDown of field `index` (1..6) of unit 'N', 'A' or 'S', with a Windows key code.
+// KeyDown of field `index` (1..6) of unit `einheit` (0..2: N, A, S), with a Windows key code.
 EMSCRIPTEN_KEEPALIVE const char* rm_key(int einheit, int index, int tastencode, int umschalt) {
     auto& s = die();
-    s.ansage = s.bedienung.KeyDown(static_cast<char>(einheit), index,
-                                   static_cast<std::int16_t>(tastencode),
+    if (einheit < 0 || einheit >= static_cast<int>(rechenmaschine::AlleEinheiten.size())) {
+        s.ansage.clear();
+        return s.bild();
+    }
+    s.ansage = s.bedienung.KeyDown(rechenmaschine::AlleEinheiten[static_cast<std::size_t>(einheit)],
+                                   index, static_cast<std::int16_t>(tastencode),
                                    static_cast<std::int16_t>(umschalt));
     return s.bild();
 }

@@ -61,7 +61,7 @@ std::string layout() {
             json(o, e.text);
             o += ",\"zugang\":";
             if (e.art == ui::Art::Ziffernfelder) {
-                json(o, Feldname(e.name.front(), i));
+                json(o, Feldname(EinheitMitBuchstabe(e.name).value(), i));
             } else if (e.art == ui::Art::Staebe) {
                 json(o, Stabname(Maschinenzustand{}, i));
             } else if (e.art == ui::Art::Spalte) {

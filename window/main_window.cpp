@@ -84,7 +84,21 @@ QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
     return label;
 }
 
-std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* parent) {
+// A unit's row of fields as the layout table places it.
+const ui::Steuerelement& ziffernfelder(Einheit einheit) {
+    switch (einheit) {
+    case Einheit::N:
+        return ui::element("N");
+    case Einheit::A:
+        return ui::element("A");
+    case Einheit::S:
+        return ui::element("S");
+    }
+    return ui::element("N"); // not reached: every unit has its case
+}
+
+std::array<DigitField*, 6> erzeugeFelder(Einheit einheit, QWidget* parent) {
+    const ui::Steuerelement& e = ziffernfelder(einheit);
     // Before the first field exists: with a screen reader running, Qt makes and keeps an
     // accessible object for each widget as it is created.
     installiereBarrierefreiheit();
@@ -99,7 +113,7 @@ std::array<DigitField*, 6> erzeugeFelder(const ui::Steuerelement& e, QWidget* pa
         QPalette p = f->palette();
         p.setColor(QPalette::Window, QApplication::palette(f).color(QPalette::Window));
         f->setPalette(p);
-        f->setAccessibleName(qtext(Feldname(e.name.front(), i)));
+        f->setAccessibleName(qtext(Feldname(einheit, i)));
         felder[static_cast<std::size_t>(i - 1)] = f;
     }
     return felder;
@@ -118,8 +132,8 @@ TextPanelWidget* erzeugeTafel(const QString& name, const QString& zugangsname, i
 } // namespace
 
 N1::N1()
-    : N_(erzeugeFelder(ui::element("N"), this)), A_(erzeugeFelder(ui::element("A"), this)),
-      S_(erzeugeFelder(ui::element("S"), this)) {
+    : N_(erzeugeFelder(Einheit::N, this)), A_(erzeugeFelder(Einheit::A, this)),
+      S_(erzeugeFelder(Einheit::S, this)) {
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(rechenmaschine_xpm))));
@@ -169,10 +183,10 @@ N1::N1()
         tafel->setReihengeber([this] { return maschine_->zustand().Zeile; });
     }
 
-    for (const auto& [einheit, felder] : {std::pair{'N', &N_}, {'A', &A_}, {'S', &S_}}) {
+    for (Einheit einheit : AlleEinheiten) {
         for (int i = 1; i <= 6; ++i) {
-            connect(felder->feld(i), &DigitField::keyDown, this,
-                    [this, einheit = einheit](int index, std::int16_t code, std::int16_t shift) {
+            connect(felder(einheit).feld(i), &DigitField::keyDown, this,
+                    [this, einheit](int index, std::int16_t code, std::int16_t shift) {
                         KeyDown(einheit, index, code, shift);
                     });
         }
@@ -197,8 +211,20 @@ void N1::Timer1_Timer() {
     Timer1_->setEnabled(false);
 }
 
-void N1::KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
-    const FieldArrayAdapter& felder = einheit == 'N' ? N_ : einheit == 'A' ? A_ : S_;
+const FieldArrayAdapter& N1::felder(Einheit einheit) const {
+    switch (einheit) {
+    case Einheit::N:
+        return N_;
+    case Einheit::A:
+        return A_;
+    case Einheit::S:
+        return S_;
+    }
+    return N_; // not reached: every unit has its case
+}
+
+void N1::KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
+    const FieldArrayAdapter& felder = this->felder(einheit);
     const QString vorher = index >= 1 && index <= 6 ? felder.feld(index)->text() : QString();
     QString text = qtext(bedienung_->KeyDown(einheit, index, tastencode, umschaltstatus));
     if (index >= 1 && index <= 6) {

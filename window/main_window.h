@@ -41,9 +41,10 @@ public:
 
 private:
     void Timer1_Timer();
-    // KeyDown of a field of unit 'N', 'A' or 'S': the unit's rule, then what a screen reader
-    // should hear of it beyond the field's own digit.
-    void KeyDown(char einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus);
+    // KeyDown of a field of a unit: the unit's rule, then what a screen reader should hear of
+    // it beyond the field's own digit.
+    void KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus);
+    const FieldArrayAdapter& felder(Einheit einheit) const;
 
     std::array<QLabel*, 5> labels_{};
     FieldArrayAdapter N_;

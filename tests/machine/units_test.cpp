@@ -1,8 +1,16 @@
 #include "fakes.h"
 
+#include "machine/einheit.h"
 #include "machine/key_codes.h"
 
 #include <gtest/gtest.h>
+
+namespace rechenmaschine {
+// Found by GoogleTest beside the type, to name a unit in a test's name.
+static void PrintTo(Einheit e, std::ostream* os) {
+    *os << "unit " << Buchstabe(e);
+}
+} // namespace rechenmaschine
 
 namespace rechenmaschine::test {
 namespace {
@@ -16,8 +24,6 @@ void waehleZeile(Pruefstand& p, int zeile) {
     }
     p.log.clear();
 }
-
-enum class Einheit { N, A, S };
 
 void druecke(Pruefstand& p, Einheit e, int index, std::int16_t key, std::int16_t shift = 0) {
     switch (e) {
@@ -48,7 +54,7 @@ struct ZiffernFall {
 };
 
 void PrintTo(const ZiffernFall& f, std::ostream* os) {
-    *os << "unit" << static_cast<int>(f.einheit) << " " << f.vorher << " key " << f.key << " at "
+    *os << "unit " << Buchstabe(f.einheit) << " " << f.vorher << " key " << f.key << " at "
         << f.index;
 }
 
@@ -121,9 +127,6 @@ struct ZeilenFall {
 
 void PrintTo(const ZeilenFall& f, std::ostream* os) {
     *os << "row " << f.vorher << " key " << f.key;
-}
-void PrintTo(Einheit e, std::ostream* os) {
-    *os << "unit" << static_cast<int>(e);
 }
 
 class RowKeys : public ::testing::TestWithParam<std::tuple<Einheit, ZeilenFall>> {};

@@ -27,8 +27,8 @@ int main() {
         } else if (was == "backtab") {
             fokus = (fokus + 17) % 18;
         } else if (was == "key") {
-            bedienung.KeyDown("NAS"[fokus / 6], fokus % 6 + 1, static_cast<std::int16_t>(code),
-                              static_cast<std::int16_t>(shift));
+            bedienung.KeyDown(AlleEinheiten.at(static_cast<std::size_t>(fokus / 6)), fokus % 6 + 1,
+                              static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
         }
         p.log.clear();
         std::cout << p.N.digits() << p.A.digits() << p.S.digits() << ' ' << "NAS"[fokus / 6]

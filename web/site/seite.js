@@ -105,7 +105,7 @@
             // Every other key goes on to the browser as well, as on the desktop the field's own
             // handling takes place: zoom, full screen, reload, the address bar. Text that a key
             // would type or delete is refused by the guards above, not here.
-            const einheit = 'NAS'.charCodeAt(Math.floor(nummer / 6));
+            const einheit = Math.floor(nummer / 6);  // 0..2: N, A, S
             const bild =
                 this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
             const ziffer = bild.felder[nummer];
