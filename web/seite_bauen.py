@@ -98,7 +98,8 @@ def fenster(layout, woff2):
             teile.append(
                 f'<input id="{e["name"]}" class="feld" type="text" value="{a(e["text"])}" '
                 f'role="spinbutton" aria-label="{a(e["zugang"])}" aria-valuemin="0" '
-                f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" autocomplete="off" '
+                f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" '
+                f'aria-valuetext="{a(e["text"])}" autocomplete="off" '
                 f'autocorrect="off" autocapitalize="off" inputmode="none" spellcheck="false" '
                 f'style="{stil(e, zeile=zeile)};padding-top:{oben}px;'
                 f'padding-bottom:{e["h"] - 2 - oben - zeile}px">')

@@ -15,6 +15,12 @@ namespace rechenmaschine {
 
 namespace {
 
+// Orca 43, the screen reader beside Qt 6.4 (Debian 12), keeps one last value for all spin
+// buttons and keeps quiet when the next one takes it, even in another field: there such a digit
+// is announced. Orca 48, beside Qt 6.8 (Debian 13), keeps a value per field and says the digit
+// itself; announced as well, it would be heard twice.
+constexpr bool ZifferWiederholen = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+
 QColor farbe(ui::Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -230,9 +236,7 @@ void N1::KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16
     if (index >= 1 && index <= 6) {
         const QString ziffer = felder.feld(index)->text();
         if (ziffer != vorher) {
-            // Orca 43 keeps quiet when a spin button takes the value the last spoken one had,
-            // even in another field: such a digit is announced instead.
-            if (text.isEmpty() && ziffer == letzteZiffer_) {
+            if (ZifferWiederholen && text.isEmpty() && ziffer == letzteZiffer_) {
                 text = ziffer;
             }
             letzteZiffer_ = ziffer;

@@ -97,7 +97,8 @@ def barrierefreiheit(driver, ziffern, zeile):
     bilder = [name(n) for n in knoten if rolle(n) == "image"]
     check(len(bilder) == 7 and all(f"Reihe {zeile}" in b for b in bilder),
           f"the rods and the column name the selected row ({bilder})")
-    check(any(rolle(n) == "status" for n in knoten), "a polite live region for announcements")
+    live = [p["value"]["value"] for n in knoten for p in n.get("properties", []) if p["name"] == "live"]
+    check("polite" in live, f"a polite live region for announcements ({live})")
 
 
 def gueltig(driver):

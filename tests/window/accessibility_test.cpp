@@ -114,7 +114,8 @@ private slots:
         QCOMPARE(ansage->text(QAccessible::Name), w->Ansage().text());
         tippe(Qt::Key_C);
         QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
-        // A(1) takes 1, then A(2) takes 1: Orca 43 would not say the second, so the window does.
+        // A(1) takes 1, then A(2) takes 1: Orca 43 (beside Qt 6.4) would not say the second, so
+        // the window does; Orca 48 (beside Qt 6.8) says it itself.
         for (int k = 0; k < 5; ++k) {
             tippe(Qt::Key_Tab);
         }
@@ -122,7 +123,9 @@ private slots:
         QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
         tippe(Qt::Key_Tab);
         tippe(Qt::Key_Right);
-        QCOMPARE(w->Ansage().text(), QString("1"));
+        QCOMPARE(w->Ansage().text(), QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+                                         ? QString("1")
+                                         : QString("Multiplikationswerk auf null"));
     }
 
     void headingsAndNotesReadAsTheyStand() {

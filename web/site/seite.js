@@ -41,21 +41,17 @@
 
     const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
-    // Orca, the screen reader of Linux desktops, keeps quiet when a spin button takes the value
-    // the last one it spoke had, even in another field: there such a digit is announced as
-    // well. Elsewhere the screen reader says every value change itself.
-    const ziffernWiederholen =
-        /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
-
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
             this.felder =
                 [...fenster.querySelectorAll('.feld')];  // N1..N6, A1..A6, S1..S6: the tab order
             this.texte = this.felder.map((f) => f.value);
+            // A live region with no role of its own: Orca 48 drops a status bar's new text when
+            // fields changed in the same moment, never a live section's.
             this.ansage = document.getElementById('ansage');
             this.zuletzt = '';
-            this.letzteZiffer = '';
+            this.letzterWert = 0;
             this.tastenzeiten = [];
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
@@ -110,10 +106,12 @@
                 this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
             const ziffer = bild.felder[nummer];
             if (ziffer !== this.texte[nummer]) {
-                if (ziffernWiederholen && !bild.ansage && ziffer === this.letzteZiffer) {
-                    bild.ansage = ziffer;
-                }
-                this.letzteZiffer = ziffer;
+                // Orca before 48 keeps one last value for all spin buttons and keeps quiet when
+                // the next one takes it, even in another field. Such a digit gets a value a
+                // hair apart; what is spoken is its text, the digit.
+                const wert = Number(ziffer);
+                this.letzterWert = wert === this.letzterWert ? wert + 0.001 : wert;
+                bild.werte = {[nummer]: this.letzterWert};
             }
             this.zeichne(bild);
             this.tastenzeiten.push(performance.now() - ev.timeStamp);
@@ -124,7 +122,8 @@
                 if (this.texte[k] === text) return;
                 this.texte[k] = text;
                 this.felder[k].value = text;
-                this.felder[k].setAttribute('aria-valuenow', text);
+                this.felder[k].setAttribute('aria-valuetext', text);
+                this.felder[k].setAttribute('aria-valuenow', bild.werte?.[k] ?? text);
             });
             this.tafeln.forEach((tafel, p) => {
                 // Lines of one colour in a row make one run of text: a panel is laid out and
