@@ -8,7 +8,9 @@ window_id=$(realpath "$(dirname "$0")/../../scripts/window_id.sh")
 
 build=$(realpath "$1")
 if [[ -z "${PACKAGE_TEST_IN_XVFB:-}" ]]; then
-    PACKAGE_TEST_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 2048x1536x24" "$0" "$@"
+    # -noreset: the program is started and ended several times, and an Xvfb left without a
+    # client resets, refusing the next one that connects meanwhile.
+    PACKAGE_TEST_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 2048x1536x24 -noreset" "$0" "$@"
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
