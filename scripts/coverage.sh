@@ -9,10 +9,13 @@ cmake --build --preset coverage
 find build/coverage -name '*.gcda' -delete
 ctest --preset coverage
 
+# A line holding only a closing brace is not counted: GCC 14 marks the closing brace of some
+# functions that return a string as a line never run (the path that destroys the result when an
+# exception leaves them), GCC 12 does not.
 report() { # folder, line target, branch target
     echo "== coverage of $1/"
     gcovr --root . --filter "$1/" build/coverage --exclude-throw-branches \
-        --exclude-unreachable-branches --print-summary \
+        --exclude-unreachable-branches --exclude-lines-by-pattern '^\s*}\s*$' --print-summary \
         --fail-under-line "$2" --fail-under-branch "$3" | tail -3
 }
 report machine 100 95

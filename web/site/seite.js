@@ -106,9 +106,9 @@
                 this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
             const ziffer = bild.felder[nummer];
             if (ziffer !== this.texte[nummer]) {
-                // Orca before 48 keeps one last value for all spin buttons and keeps quiet when
-                // the next one takes it, even in another field. Such a digit gets a value a
-                // hair apart; what is spoken is its text, the digit.
+                // Orca 43 keeps one last value for all spin buttons and keeps quiet when the
+                // next one takes it, even in another field (Orca 48 keeps one per field). Such
+                // a digit gets a value a hair apart; what is spoken is its text, the digit.
                 const wert = Number(ziffer);
                 this.letzterWert = wert === this.letzterWert ? wert + 0.001 : wert;
                 bild.werte = {[nummer]: this.letzterWert};
