@@ -22,7 +22,6 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
-BROWSER = ("chromium", "firefox")
 # Viewport just larger than the window.
 BREITE, HOEHE = 640, 600
 
