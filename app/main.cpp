@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    rechenmaschine::anzeigeOffen();
     rechenmaschine::N1 fenster;
     fenster.show();
     return QApplication::exec();

@@ -1,8 +1,10 @@
 #include "display.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace rechenmaschine {
@@ -19,9 +21,45 @@ bool plattformGenannt(int argc, const char* const* argv) {
     return false;
 }
 
+QtMessageHandler vorigerHandler = nullptr;
+
+QString genannteAnzeigen() {
+    QString namen;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (qEnvironmentVariableIsSet(variable)) {
+            namen += QStringLiteral(" %1=\"%2\"").arg(QString::fromLatin1(variable),
+                                                     qEnvironmentVariable(variable));
+        }
+    }
+    return namen;
+}
+
+// While the toolkit opens its connection: a display that is named but cannot be reached (a
+// stale DISPLAY after ssh or su) ends in the toolkit's fatal error, which would abort with a
+// core dump and advise reinstalling. The program says what is wrong instead and ends.
+void beimStart(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
+    if (typ == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "rechenmaschine could not open its window on the display it was given (%s): "
+                     "start it from a desktop session, or without one under a virtual display "
+                     "with 'xvfb-run -a rechenmaschine'.\n",
+                     qPrintable(genannteAnzeigen().trimmed()));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    // "Could not load the Qt platform plugin ... even though it was found": misleading here.
+    if (kontext.category != nullptr && std::strcmp(kontext.category, "qt.qpa.plugin") == 0) {
+        return;
+    }
+    vorigerHandler(typ, kontext, text);
+}
+
 } // namespace
 
 bool pruefeAnzeige(int argc, const char* const* argv) {
+    if (vorigerHandler == nullptr) {
+        vorigerHandler = qInstallMessageHandler(beimStart);
+    }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool vorhanden =
         plattformGenannt(argc, argv) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
@@ -38,6 +76,11 @@ bool pruefeAnzeige(int argc, const char* const* argv) {
     (void)argv;
     return true;
 #endif
+}
+
+void anzeigeOffen() {
+    qInstallMessageHandler(vorigerHandler);
+    vorigerHandler = nullptr;
 }
 
 } // namespace rechenmaschine

@@ -21,6 +21,7 @@ private slots:
         const char* ohne[] = {"rechenmaschine", "offscreen"};
         const bool erkannt = pruefeAnzeige(3, mit);
         const bool keine = !pruefeAnzeige(2, ohne);
+        anzeigeOffen();
         for (int k = 0; k < namen.size(); ++k) {
             if (!vorher[k].isNull()) {
                 qputenv(namen[k].constData(), vorher[k]);
