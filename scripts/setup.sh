@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and nothing when all are there.
-# Usage: setup.sh [--web | --tests]   --web: also the web edition's; --tests: also every test's
+# Usage: setup.sh [--web | --package | --tests]   --web: also the web edition's; --package: also
+# what building the Debian package needs; --tests: also every test's
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
 )
 if [[ "${1:-}" == "--web" || "${1:-}" == "--tests" ]]; then
     packages+=(emscripten nodejs googletest python3 python3-fonttools python3-brotli)
+fi
+if [[ "${1:-}" == "--package" ]]; then
+    packages+=(dpkg-dev file)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(

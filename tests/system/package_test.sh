@@ -16,6 +16,17 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Without dpkg-shlibdeps the package would lack its Qt dependencies: cpack must refuse.
+mkdir "$scratch/bin"
+for tool in /usr/bin/*; do
+    [[ "$(basename "$tool")" == dpkg-shlibdeps ]] || ln -s "$tool" "$scratch/bin/"
+done
+if refusal=$(cd "$build" && PATH="$scratch/bin" cpack -G DEB -B "$scratch/refused" 2>&1); then
+    fail "cpack wrote a package without dpkg-shlibdeps"
+fi
+grep -q "dpkg-shlibdeps is missing" <<<"$refusal" || fail "cpack failed without saying why: $refusal"
+ls "$scratch"/refused/*.deb >/dev/null 2>&1 && fail "a package was left behind without dpkg-shlibdeps"
+
 (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
 deb=$(ls "$scratch"/out/rechenmaschine_*.deb)
 echo "package: $(basename "$deb")"
