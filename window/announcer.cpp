@@ -14,6 +14,7 @@ AnsageWidget::AnsageWidget(QWidget* parent) : QWidget(parent) {
 
 void AnsageWidget::sage(const QString& text) {
     text_ = text;
+    emit gesagt(text);
     if (!QAccessible::isActive()) {
         return;
     }

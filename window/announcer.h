@@ -17,6 +17,10 @@ public:
     void sage(const QString& text);
     QString text() const { return text_; }
 
+signals:
+    // Each time, whether or not a screen reader is listening.
+    void gesagt(const QString& text);
+
 private:
     QString text_;
 };

@@ -128,6 +128,42 @@ private slots:
                                          : QString("Multiplikationswerk auf null"));
     }
 
+    // Beside Qt 6.4 a digit that repeats the last one changed is said by the window, but never
+    // in place of a carry or a reset, and a key that changes no digit says nothing.
+    void aRepeatedDigitIsSaidOnlyAlone_data() {
+        QTest::addColumn<QString>("tasten"); // > Tab, < Shift+Tab, r Right, l Left, c C, x x
+        QTest::addColumn<QStringList>("qt64");
+        QTest::addColumn<QStringList>("qt68");
+        QTest::newRow("repeat in another field") << ">>>>>>r>r" << QStringList{"1"} << QStringList{};
+        QTest::newRow("keys that change nothing")
+            << ">>>>>>r>rxxhh" << QStringList{"1"} << QStringList{};
+        QTest::newRow("a carry, not the repeated 0")
+            << ">>>>>>>>>>>rrrrrrrrr>rl<r" << QStringList{"Additionswerk 000010"}
+            << QStringList{"Additionswerk 000010"};
+        QTest::newRow("a reset, not the repeated 0")
+            << ">>>>>>rr>rl<c" << QStringList{"Additionswerk auf null"}
+            << QStringList{"Additionswerk auf null"};
+    }
+    void aRepeatedDigitIsSaidOnlyAlone() {
+        QFETCH(QString, tasten);
+        QFETCH(QStringList, qt64);
+        QFETCH(QStringList, qt68);
+        auto w = gestartetesFenster();
+        QVERIFY(w);
+        QStringList angesagt;
+        QObject::connect(&w->Ansage(), &AnsageWidget::gesagt,
+                         [&](const QString& text) { angesagt << text; });
+        const QMap<QChar, std::pair<int, Qt::KeyboardModifiers>> taste{
+            {'>', {Qt::Key_Tab, Qt::NoModifier}},   {'<', {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {'r', {Qt::Key_Right, Qt::NoModifier}}, {'l', {Qt::Key_Left, Qt::NoModifier}},
+            {'c', {Qt::Key_C, Qt::NoModifier}},     {'x', {Qt::Key_X, Qt::NoModifier}},
+            {'h', {Qt::Key_Home, Qt::NoModifier}}};
+        for (QChar t : tasten) {
+            tippe(taste[t].first, taste[t].second);
+        }
+        QCOMPARE(angesagt, QT_VERSION < QT_VERSION_CHECK(6, 8, 0) ? qt64 : qt68);
+    }
+
     void headingsAndNotesReadAsTheyStand() {
         N1 w;
         QCOMPARE(zugang(w.label("Label4"), QAccessible::Name), QString("Multiplikationswerk"));
