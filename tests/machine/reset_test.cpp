@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "machine/einheit.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,16 @@ TEST(Reset, UnknownUnitTouchesNoControl) {
     p.starte();
     p.m.Setzealleszurueck("X");
     EXPECT_TRUE(p.log.empty());
+}
+
+// The letters the reset takes name one unit each, and nothing else names one.
+TEST(Reset, EachLetterNamesOneUnitAndNoOtherNamesAny) {
+    for (Einheit e : AlleEinheiten) {
+        EXPECT_EQ(EinheitMitBuchstabe(Buchstabe(e)), e);
+    }
+    for (const char* fremd : {"X", "s", "", "NA", "S "}) {
+        EXPECT_EQ(EinheitMitBuchstabe(fremd), std::nullopt) << '"' << fremd << '"';
+    }
 }
 
 TEST(Reset, WritesEachFieldBeforeClearingItsCopyThenRedraws) {
