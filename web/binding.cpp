@@ -143,11 +143,14 @@ EMSCRIPTEN_KEEPALIVE const char* rm_bild() {
     return die().bild();
 }
 
-// The start timer's tick: the start settings, then the timer is off.
+// The start timer's tick: the start settings, then the timer is off. A stopped timer does
+// not tick: a late call changes nothing.
 EMSCRIPTEN_KEEPALIVE const char* rm_tick() {
     auto& s = die();
-    s.maschine.Starteinstellugen();
-    s.Timer1.setEnabled(false);
+    if (s.Timer1.eingeschaltet && s.Timer1.intervall > 0) {
+        s.maschine.Starteinstellugen();
+        s.Timer1.setEnabled(false);
+    }
     s.ansage.clear();
     return s.bild();
 }

@@ -68,6 +68,19 @@ const zeile = rot < 0 ? 0 : laeufe.slice(0, rot).map((z) => z.textContent).join(
 return s.felder.map((f) => f.value).join('') + ' ' + document.activeElement.id + ' ' + zeile;
 """
 
+# What the page gives beside the digits, against what it shows and what the machine says:
+# each field's value for assistive technology is its digit, each panel holds the machine's
+# lines and nothing more.
+UNWAHR = """
+const s = window.rechenmaschine.seite;
+const b = s.rufe('rm_bild');
+const felder = s.felder.filter((f) => f.getAttribute('aria-valuenow') !== f.value ||
+    f.getAttribute('aria-valuetext') !== f.value).map((f) => f.id);
+const tafeln = s.tafeln.filter((t, p) => t.el.textContent !==
+    b.tafeln[p].map((z) => z[1]).join('\\n')).map((t) => t.el.id);
+return felder.concat(tafeln);
+"""
+
 failures = []
 
 
@@ -150,15 +163,60 @@ def seitenregeln(driver):
                 "text": "\u0441" if art == "keyDown" else "", "windowsVirtualKeyCode": 67})
         rods = driver.execute_script("return window.rechenmaschine.seite.texte.slice(0, 6).join('')")
         check(rods == "000000", f"the C key of a Cyrillic layout resets the rods ({rods})")
-    zweimal = driver.execute_script("""
+    dreimal = driver.execute_script("""
         const s = window.rechenmaschine.seite;
         const bild = Object.assign(s.rufe('rm_bild'), {ansage: 'Reihe 1: 00', timer: 0});
-        s.zeichne(bild);
-        const erst = s.ansage.textContent;
-        s.zeichne(bild);
-        return [erst, s.ansage.textContent];""")
-    check(zweimal[0] != zweimal[1] and [z.strip() for z in zweimal] == ["Reihe 1: 00"] * 2,
-          f"the same announcement twice is read twice ({zweimal})")
+        return [1, 2, 3].map(() => (s.zeichne(bild), s.ansage.textContent));""")
+    check(len(set(dreimal[:2])) == 2 and len(set(dreimal[1:])) == 2 and
+          [z.strip() for z in dreimal] == ["Reihe 1: 00"] * 3,
+          f"the same announcement three times is read three times ({dreimal})")
+    # Rows 1 and 9, where a rod's red cell is its first or last run of lines.
+    for pfeil in [Keys.ARROW_UP] * 9 + [Keys.ARROW_DOWN] * 9:
+        driver.tasten([(pfeil, None)])
+        unwahr = driver.execute_script(UNWAHR)
+        if not check(unwahr == [], f"round the rows: lines untrue in {unwahr}"):
+            break
+    # Calls the page never makes: no unit 3 or -1, and the start timer ticks no more.
+    vorher = driver.execute_script(ZUSTAND)
+    driver.execute_script("""
+        const s = window.rechenmaschine.seite;
+        for (const einheit of [3, -1, 4]) s.rufe('rm_key', einheit, 1, 39, 0);
+        s.zeichne(s.rufe('rm_tick'));""")
+    nachher = driver.execute_script(ZUSTAND)
+    check(nachher == vorher, f"no unknown unit and no second tick changes anything ({nachher})")
+
+
+def start_vor_tastendruck(driver, url):
+    """A slow tablet: a key before the start timer's first tick. The start settings run once,
+    after it; a key after them is kept. Chromium, which adds a script before the page's own."""
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+        const spaeter = window.setTimeout;
+        let n = 0;
+        window.setTimeout = (f, ms, ...r) => spaeter(f, ms === 1 ? 300 + 600 * n++ : ms, ...r);"""})
+    driver.get(url)
+    zeile = "return window.rechenmaschine.seite.rufe('rm_bild').zeile"
+    while driver.execute_script("return !window.rechenmaschine"):
+        pass
+    driver.execute_script("document.getElementById('A3').focus()")  # a tap on a field
+    driver.tasten([(Keys.ARROW_DOWN, None)])
+    while driver.execute_script("return document.documentElement.dataset.bereit") != "1":
+        pass
+    nach_start = driver.execute_script(ZUSTAND)
+    driver.tasten([(Keys.ARROW_DOWN, None)])
+    driver.execute_async_script("setTimeout(arguments[0], 1500)")
+    check([nach_start, driver.execute_script(zeile)] == ["0" * 18 + " N1 5", 6],
+          f"a key before the first tick, then one after: start settings once ({nach_start})")
+
+
+def ohne_skripte(driver, url):
+    """Scripts blocked, as a mail preview or a locked-down platform does: the sentence alone."""
+    driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+    driver.get(url)
+    zu_sehen = driver.execute_script("""
+        return [...document.querySelectorAll('#fenster, .kein-start')].map(
+            (e) => [e.id || e.className, e.getClientRects().length > 0]);""")
+    check(zu_sehen == [["fenster", False], ["kein-start", True]],
+          f"with scripts blocked only the sentence shows ({zu_sehen})")
 
 
 def main(name, site, referenz, anzahl=300, saat=1623):
@@ -180,6 +238,9 @@ def main(name, site, referenz, anzahl=300, saat=1623):
             soll = ref.stdout.readline().strip()
             ist = driver.execute_script(ZUSTAND)
             if not check(ist == soll, f"after key {k + 1} ({taste[0]}): page {ist}, machine {soll}"):
+                break
+            unwahr = driver.execute_script(UNWAHR)
+            if not check(unwahr == [], f"after key {k + 1}: values or lines untrue in {unwahr}"):
                 break
             if (k + 1) % 100 == 0 and driver.name == "chromium":
                 ziffern, _, zeile = ist.split()
@@ -205,6 +266,10 @@ def main(name, site, referenz, anzahl=300, saat=1623):
         zeiten = driver.execute_script("return window.rechenmaschine.tastenzeiten")
         browsertasten(driver)
         seitenregeln(driver)
+        if driver.name == "chromium":
+            driver.set_script_timeout(10)
+            start_vor_tastendruck(driver, url)
+            ohne_skripte(driver, url)
     ref.stdin.close()
     ref.wait()
     zeiten.sort()

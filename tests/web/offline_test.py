@@ -6,7 +6,9 @@ Usage: offline_test.py SITE_FOLDER
 import json
 import os
 import re
+import shutil
 import sys
+import tempfile
 
 from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -25,8 +27,11 @@ navigator.serviceWorker.ready
 """
 
 
-def main(site):
+def main(gebaut):
     failures = []
+    # A copy, so that a new version can be put on the server while the browser is there.
+    kopie = tempfile.TemporaryDirectory()
+    site = shutil.copytree(gebaut, os.path.join(kopie.name, "site"))
     with open(os.path.join(site, "sw.js"), encoding="utf-8") as f:
         dateien = json.loads(re.search(r"const Dateien = (\[.*\]);", f.read()).group(1))
 
@@ -50,6 +55,15 @@ def main(site):
             fehler = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
             check(fehler.get("installabilityErrors") == [],
                   f"installable: no error listed ({fehler})")
+            # A new version on the server is what a visit with a network shows, not the copy.
+            seite = os.path.join(site, "index.html")
+            with open(seite, encoding="utf-8") as f:
+                neu = f.read().replace("<title>", "<title>Neu: ", 1)
+            with open(seite, "w", encoding="utf-8") as f:
+                f.write(neu)
+            driver.refresh()
+            browser.open_page(driver, url)
+            check(driver.title.startswith("Neu: "), f"online the new version shows ({driver.title})")
         driver.execute_cdp_cmd("Network.enable", {})
         driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
             "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
@@ -62,6 +76,7 @@ def main(site):
             ActionChains(driver).send_keys(Keys.ARROW_RIGHT * 3).perform()
             n1 = driver.execute_script("return document.getElementById('N1').value")
             check(n1 == "3", f"offline the machine takes keys (N(1) is {n1!r} after Right x3)")
+    kopie.cleanup()
     print(f"offline: {len(failures)} failures")
     return 1 if failures else 0
 

@@ -41,6 +41,14 @@
 
     const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
+    // Orca before 48, the screen reader of Linux desktops, keeps one last value for all spin
+    // buttons and keeps quiet when the next one takes it, even in another field: such a digit
+    // is said once more through a status line. Orca 48 says the digit itself and drops a status
+    // line's text that comes with a field's change; elsewhere the screen reader says every
+    // value change itself.
+    const ziffernWiederholen =
+        /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
+
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
@@ -50,8 +58,9 @@
             // A live region with no role of its own: Orca 48 drops a status bar's new text when
             // fields changed in the same moment, never a live section's.
             this.ansage = document.getElementById('ansage');
-            this.zuletzt = '';
-            this.letzterWert = 0;
+            this.ziffer = document.getElementById('ziffer');
+            this.letzteZiffer = '';
+            this.tickGeplant = false;
             this.tastenzeiten = [];
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
@@ -106,12 +115,10 @@
                 this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
             const ziffer = bild.felder[nummer];
             if (ziffer !== this.texte[nummer]) {
-                // Orca 43 keeps one last value for all spin buttons and keeps quiet when the
-                // next one takes it, even in another field (Orca 48 keeps one per field). Such
-                // a digit gets a value a hair apart; what is spoken is its text, the digit.
-                const wert = Number(ziffer);
-                this.letzterWert = wert === this.letzterWert ? wert + 0.001 : wert;
-                bild.werte = {[nummer]: this.letzterWert};
+                if (ziffernWiederholen && !bild.ansage && ziffer === this.letzteZiffer) {
+                    this.sage(this.ziffer, ziffer);
+                }
+                this.letzteZiffer = ziffer;
             }
             this.zeichne(bild);
             this.tastenzeiten.push(performance.now() - ev.timeStamp);
@@ -123,7 +130,7 @@
                 this.texte[k] = text;
                 this.felder[k].value = text;
                 this.felder[k].setAttribute('aria-valuetext', text);
-                this.felder[k].setAttribute('aria-valuenow', bild.werte?.[k] ?? text);
+                this.felder[k].setAttribute('aria-valuenow', text);
             });
             this.tafeln.forEach((tafel, p) => {
                 // Lines of one colour in a row make one run of text: a panel is laid out and
@@ -166,15 +173,17 @@
                     f.setSelectionRange(ende, ende);
                 }
             }
-            if (bild.ansage) {
-                // The same words twice in a row must still be read: make the text differ.
-                const text = bild.ansage === this.zuletzt ? `${bild.ansage}\u00a0` : bild.ansage;
-                this.ansage.textContent = text;
-                this.zuletzt = text;
-            }
-            if (bild.timer > 0) {
+            if (bild.ansage) this.sage(this.ansage, bild.ansage);
+            if (bild.timer > 0 && !this.tickGeplant) {
+                // The machine's timer ticks once; every picture until then still shows it set.
+                this.tickGeplant = true;
                 setTimeout(() => this.gestartet(this.rufe('rm_tick')), bild.timer);
             }
+        }
+
+        // The same words twice in a row must still be read: the text differs from the last.
+        sage(region, worte) {
+            region.textContent = region.textContent === worte ? `${worte}\u00a0` : worte;
         }
 
         // After the start settings: the first complete picture, once the browser has painted it.
