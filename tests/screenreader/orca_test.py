@@ -51,8 +51,8 @@ SCRIPT = [
     ("Tab", field(f"{A}, Stelle 1")),
     ("Right", digit(1)),
     ("Tab", field(f"{A}, Stelle 2")),
-    # The value the field spoken last also had: Orca 43 on the desktop stays silent on it, so
-    # the program says it there; said twice would be noise.
+    # The value the field spoken last also had: Orca 43 stays silent on it, so the program and
+    # the page say it there; said twice would be noise, but for the page under Orca 48 below.
     ("Right", digit(1)),
     *[("Right", digit(d)) for d in range(2, 10)],
     ("Right", digit(0), f"{A} 200000"),
@@ -61,6 +61,11 @@ SCRIPT = [
     *[("Tab", field(f"{S}, Stelle {i}")) for i in range(1, 3)],
     ("Right", digit(1)),
 ]
+# The page cannot tell Orca 43, which keeps quiet on a value the last field spoken also had,
+# from Orca 48, which says every value change: it says that digit itself, for Orca 43, and
+# Orca 48 says it twice. Allowed there for that key only; a value a hair apart would be heard
+# once by both, but is a number the machine never showed.
+REPEATED_STEP = SCRIPT.index(("Tab", field(f"{A}, Stelle 2"))) + 1
 # Orca's word for taking a page's keys for the fields, as it does on any page with a form; its
 # opposite, "Browse mode", would mean Orca keeps the arrows for itself, and is noise.
 FOCUS_MODE = "focus mode"
@@ -164,10 +169,11 @@ def seconds_now():
     return now.hour * 3600 + now.minute * 60 + now.second + now.microsecond / 1e6
 
 
-def judge(script, times, logged):
+def judge(script, times, logged, twice_allowed=None):
     """Prints what Orca said after each key, and returns how many keys it said wrong.
     times[k] is when key k was pressed, relative to the first, with one more time after the last;
-    logged holds Orca's log lines with times on the same scale."""
+    logged holds Orca's log lines with times on the same scale. After the key twice_allowed, its
+    phrase may be said twice."""
     spoken = spoken_in(logged)
     failures = races = 0
     for k, (key, *wanted) in enumerate(script):
@@ -180,7 +186,7 @@ def judge(script, times, logged):
         noise = [s for s in said if s.strip().lower() not in (key.lower(), FOCUS_MODE)
                  and not any(re.search(w, s) for w in wanted)]
         noise += [f"said {n} times: {w}" for w in wanted
-                  if (n := sum(bool(re.search(w, s)) for s in said)) > 1]
+                  if (n := sum(bool(re.search(w, s)) for s in said)) > 1 + (k == twice_allowed)]
         ok = not missing and not noise
         failures += not ok
         print(f"{'ok  ' if ok else 'FAIL'} {key:10} -> {' | '.join(said)}"
@@ -255,7 +261,11 @@ def main(work, program, page=None):
         times = [t - start for t in times]
         logged = [((t - start) % 86400, text) for t, text in log_lines(log_path)]
 
-        failures = judge(script, times, logged)
+        version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+        twice = None
+        if page and int(re.search(r"\d+", version).group()) >= 48:
+            twice = REPEATED_STEP - sum(st[0] in FLAT_REVIEW for st in SCRIPT[:REPEATED_STEP])
+        failures = judge(script, times, logged, twice)
         with open(os.path.join(work, "program.err"), encoding="utf-8", errors="replace") as err:
             # What the fields' text events would cause without the filter that drops them.
             warnings = [z.strip() for z in err if "text interface" in z or "invalid interface" in z]

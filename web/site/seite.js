@@ -41,11 +41,11 @@
 
     const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 
-    // Orca before 48, the screen reader of Linux desktops, keeps one last value for all spin
+    // Orca 43, the screen reader of Debian 12's desktops, keeps one last value for all spin
     // buttons and keeps quiet when the next one takes it, even in another field: such a digit
-    // is said once more through a status line. Orca 48 says the digit itself and drops a status
-    // line's text that comes with a field's change; elsewhere the screen reader says every
-    // value change itself.
+    // is announced. Orca 48 says every value change, and hears that digit twice; a value a
+    // hair apart would be heard once by both, but is a number the machine never showed.
+    // Elsewhere the screen reader says every value change itself.
     const ziffernWiederholen =
         /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
 
@@ -58,7 +58,6 @@
             // A live region with no role of its own: Orca 48 drops a status bar's new text when
             // fields changed in the same moment, never a live section's.
             this.ansage = document.getElementById('ansage');
-            this.ziffer = document.getElementById('ziffer');
             this.letzteZiffer = '';
             this.tickGeplant = false;
             this.tastenzeiten = [];
@@ -116,7 +115,7 @@
             const ziffer = bild.felder[nummer];
             if (ziffer !== this.texte[nummer]) {
                 if (ziffernWiederholen && !bild.ansage && ziffer === this.letzteZiffer) {
-                    this.sage(this.ziffer, ziffer);
+                    bild.ansage = ziffer;
                 }
                 this.letzteZiffer = ziffer;
             }
