@@ -27,8 +27,8 @@ QString genannteAnzeigen() {
     QString namen;
     for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
         if (qEnvironmentVariableIsSet(variable)) {
-            namen += QStringLiteral(" %1=\"%2\"").arg(QString::fromLatin1(variable),
-                                                     qEnvironmentVariable(variable));
+            namen += QStringLiteral(" %1=\"%2\"")
+                         .arg(QString::fromLatin1(variable), qEnvironmentVariable(variable));
         }
     }
     return namen;

@@ -134,7 +134,8 @@ private slots:
         QTest::addColumn<QString>("tasten"); // > Tab, < Shift+Tab, r Right, l Left, c C, x x
         QTest::addColumn<QStringList>("qt64");
         QTest::addColumn<QStringList>("qt68");
-        QTest::newRow("repeat in another field") << ">>>>>>r>r" << QStringList{"1"} << QStringList{};
+        QTest::newRow("repeat in another field")
+            << ">>>>>>r>r" << QStringList{"1"} << QStringList{};
         QTest::newRow("keys that change nothing")
             << ">>>>>>r>rxxhh" << QStringList{"1"} << QStringList{};
         QTest::newRow("a carry, not the repeated 0")
