@@ -18,6 +18,7 @@ fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
         chromium chromium-driver python3-selenium python3-numpy firefox-esr python3-websocket
+        webkit2gtk-driver
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
         clang libclang-rt-dev gcovr strace x11-xkb-utils flake8

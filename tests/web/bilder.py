@@ -43,6 +43,31 @@ def _flach(a):
     return numpy.all([numpy.abs(a - v).max(axis=2) == 0 for v in _verschoben(a)], axis=0)
 
 
+def _verbreitert(maske, r):
+    """The mask grown by r pixels each way (a square), by running sums along each axis."""
+    for achse in (0, 1):
+        m = numpy.pad(maske.astype(numpy.int32), [(r + 1, r) if k == achse else (0, 0)
+                                                  for k in (0, 1)])
+        summe = numpy.cumsum(m, axis=achse)
+        n = maske.shape[achse]
+        maske = (numpy.take(summe, range(2 * r + 1, 2 * r + 1 + n), axis=achse)
+                 - numpy.take(summe, range(0, n), axis=achse)) > 0
+    return maske
+
+
+def _fremd_bei(a, b, r, ys, xs):
+    """_fremd at the pixels (ys, xs) only, for a larger r."""
+    h, w, _ = b.shape
+    ergebnis = numpy.zeros(len(ys), dtype=bool)
+    for k, (y, x) in enumerate(zip(ys, xs)):
+        nahe = b[max(0, y - r):y + r + 1, max(0, x - r):x + r + 1].reshape(-1, 3)
+        p = a[y, x]
+        naechste = numpy.abs(nahe - p).max(axis=1).min()
+        aussen = numpy.maximum(nahe.min(axis=0) - p, p - nahe.max(axis=0)).max()
+        ergebnis[k] = naechste > NAEHE and aussen > MISCHUNG
+    return ergebnis
+
+
 # Glyph edges are smoothed differently by Qt and by the browser (Firefox spreads a stem that
 # Qt puts on one pixel column over two); a missing or extra glyph, a missing border or a wrong
 # background is off by far more.
@@ -55,19 +80,32 @@ def _fremd(a, b, r):
     return (_naechste(a, b, r) > NAEHE) & (_ausserhalb(a, b, r) > MISCHUNG)
 
 
-def unterschied(ist, soll, skala=1, auslassen=()):
+def unterschied(ist, soll, skala=1, auslassen=(), spiel=1):
     """Where the page `ist` differs from the desktop's `soll`, both drawn at `skala` device
     pixels per pixel: flat areas must have the same colour, and every pixel elsewhere must have,
     at most one pixel (`skala` device pixels) away in the other picture, a colour within NAEHE
     per channel, or lie within MISCHUNG of the range of colours there; either way round.
-    `auslassen`: (x, y, w, h) rectangles in device pixels not compared.
+    `auslassen`: (x, y, w, h) rectangles in device pixels not compared. `spiel`: how many pixels
+    a glyph may lie off, for an engine that places glyphs at fractions of a pixel.
     Returns (count, description)."""
     r = int(numpy.ceil(skala))
     if ist.shape != soll.shape:
         return -1, f"size {ist.shape[1]}x{ist.shape[0]}, not {soll.shape[1]}x{soll.shape[0]}"
     flach = _flach(soll) & _flach(ist)
-    falsch = (flach & (numpy.abs(ist - soll).max(axis=2) > FLAECHE)) | (
-        ~flach & (_fremd(ist, soll, r) | _fremd(soll, ist, r)))
+    if spiel > 1:
+        # A glyph further off leaves flat ink where the other has flat paper: only areas flat
+        # that far round are held to one colour.
+        r = int(numpy.ceil(skala * spiel))
+        flach = ~_verbreitert(~flach, r - 1)
+    falsch = flach & (numpy.abs(ist - soll).max(axis=2) > FLAECHE)
+    # The rest, first at a pixel's reach (cheap, for the whole picture), then where that finds
+    # a difference, at the reach allowed.
+    r1 = int(numpy.ceil(skala))
+    rest = ~flach & (_fremd(ist, soll, r1) | _fremd(soll, ist, r1))
+    if r > r1:
+        ys, xs = numpy.nonzero(rest)
+        rest[ys, xs] = _fremd_bei(ist, soll, r, ys, xs) | _fremd_bei(soll, ist, r, ys, xs)
+    falsch |= rest
     for x, y, w, h in auslassen:
         falsch[y:y + h, x:x + w] = False
     ys, xs = numpy.nonzero(falsch)

@@ -1,6 +1,7 @@
-"""The built web page in a headless browser, served on 127.0.0.1 or opened from disk: shared by
-the web tests and the web benchmark. Chromium is driven through Selenium and its driver,
-Firefox ESR over WebDriver BiDi, which it speaks itself (Debian has no geckodriver); both offer
+"""The built web page in a browser, served on 127.0.0.1 or opened from disk: shared by the web
+tests and the web benchmark. Chromium (headless) and WebKitGTK's MiniBrowser, Safari's engine
+(in the display it is given), are driven through Selenium and their drivers, Firefox ESR
+(headless) over WebDriver BiDi, which it speaks itself (Debian has no geckodriver); all offer
 the few calls the tests make: get, execute_script, title, tasten, klicke, bild."""
 import base64
 import contextlib
@@ -20,10 +21,23 @@ import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 
 # Viewport just larger than the window.
 BREITE, HOEHE = 640, 600
+
+
+# The middle of an element in the viewport, as a pointer would aim at it. WebKit gives the
+# rectangle of an element in a zoomed box divided by the zoom: scaled back here.
+MITTE = """
+const el = typeof arguments[0] === 'string' ? document.querySelector(arguments[0]) : arguments[0];
+const r = el.getBoundingClientRect();
+let zoom = 1;
+for (let e = el; e; e = e.parentElement) zoom *= parseFloat(getComputedStyle(e).zoom) || 1;
+const z = el.offsetWidth && Math.abs(r.width - el.offsetWidth) < 0.5 ? zoom : 1;
+return [Math.round((r.x + r.width / 2) * z), Math.round((r.y + r.height / 2) * z)];
+"""
 
 
 class _Stumm(http.server.SimpleHTTPRequestHandler):
@@ -72,7 +86,8 @@ def page(where):
 
 class Chromium:
     """Selenium's Chrome driver with the calls the tests share with Firefox; everything else
-    (the DevTools protocol, ActionChains) is Selenium's own."""
+    (the DevTools protocol, ActionChains) is Selenium's own. WebKit's driver is the same but
+    for its name."""
     name = "chromium"
 
     def __init__(self, driver):
@@ -93,12 +108,19 @@ class Chromium:
         kette.perform()
 
     def klicke(self, element_id):
-        """A mouse click in the middle of the element, wherever that lands."""
-        ActionChains(self._driver).move_to_element(
-            self._driver.find_element(By.ID, element_id)).click().perform()
+        """A mouse click in the middle of the element, wherever that lands (a panel takes no
+        clicks: WebKit's driver refuses to aim at it)."""
+        x, y = self._driver.execute_script(MITTE, f"#{element_id}")
+        aktion = ActionBuilder(self._driver)
+        aktion.pointer_action.move_to_location(x, y).click()
+        aktion.perform()
 
     def bild(self, element_id):
         return self._driver.find_element(By.ID, element_id).screenshot_as_png
+
+    def viewport(self, breite, hoehe, scale=1.0, mobile=False):
+        self._driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": breite, "height": hoehe, "deviceScaleFactor": scale, "mobile": mobile})
 
 
 @contextlib.contextmanager
@@ -116,14 +138,61 @@ def chromium(scale=1.0):
             options.add_argument(flag)
         driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         try:
-            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": BREITE, "height": HOEHE, "deviceScaleFactor": scale, "mobile": False})
+            Chromium(driver).viewport(BREITE, HOEHE, scale)
             # As a window the user is working in: without it, a headless window that the
             # system has not given the focus draws no focus frame.
             driver.execute_cdp_cmd("Emulation.setFocusEmulationEnabled", {"enabled": True})
             yield Chromium(driver)
         finally:
             driver.quit()
+
+
+class WebKit(Chromium):
+    name = "webkit"
+
+    def viewport(self, breite, hoehe, scale=1.0, mobile=False):
+        """The window's size less its toolbar; the scale is the display's."""
+        self._driver.set_window_size(breite, hoehe)
+        innen = self._driver.execute_script("return [innerWidth, innerHeight]")
+        self._driver.set_window_size(2 * breite - innen[0], 2 * hoehe - innen[1])
+
+    def get(self, url):
+        self._driver.get(url)
+        # Its own display has no window manager to make the browser's window the active one,
+        # and without that no field matches :focus: a student's window has the focus.
+        for fenster in subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "MiniBrowser"],
+                                      capture_output=True, text=True).stdout.split():
+            subprocess.run(["xdotool", "windowfocus", "--sync", fenster], check=False)
+
+    def bild(self, element_id):
+        """The element cut from a picture of the viewport: the driver's picture of an element
+        is taken a toolbar's height too high. Two frames after the last key, or it may show the
+        picture before it."""
+        x, y, b, h = self._driver.execute_async_script(
+            f"const r = document.getElementById({json.dumps(element_id)}).getBoundingClientRect();"
+            "const d = devicePixelRatio, fertig = arguments[0];"
+            "requestAnimationFrame(() => requestAnimationFrame(() => fertig("
+            "[r.x * d, r.y * d, r.width * d, r.height * d].map(Math.round))));")
+        return subprocess.run(["convert", "png:-", "-crop", f"{b}x{h}+{x}+{y}", "+repage", "png:-"],
+                              input=self._driver.get_screenshot_as_png(), capture_output=True,
+                              check=True).stdout
+
+
+@contextlib.contextmanager
+def webkit(scale=1.0):
+    """WebKitGTK's MiniBrowser, started by its WebDriver, in the display of DISPLAY; the
+    viewport as Chromium's, the zoom as the device pixel ratio (GDK_SCALE, whole only)."""
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    options.add_argument("--automation")
+    os.environ["GDK_SCALE"] = str(int(scale))  # read by the browser the driver starts
+    driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+    try:
+        webkit = WebKit(driver)
+        webkit.viewport(BREITE, HOEHE)
+        yield webkit
+    finally:
+        driver.quit()
 
 
 def _wert(r):
@@ -164,8 +233,11 @@ class Firefox:
         # The tab Firefox opens with never gets the focus when headless, and without it no field
         # matches :focus or shows its caret: a tab opened in the foreground does.
         self._kontext = self.rufe("browsingContext.create", type="tab", background=False)["context"]
+        self.viewport(BREITE, HOEHE, scale)
+
+    def viewport(self, breite, hoehe, scale=1.0, mobile=False):
         self.rufe("browsingContext.setViewport", context=self._kontext,
-                  viewport={"width": BREITE, "height": HOEHE}, devicePixelRatio=scale)
+                  viewport={"width": breite, "height": hoehe}, devicePixelRatio=scale)
 
     def rufe(self, methode, **parameter):
         self._nummer += 1
@@ -190,13 +262,15 @@ class Firefox:
     def get(self, url):
         self.rufe("browsingContext.navigate", context=self._kontext, url=url, wait="complete")
 
-    def _funktion(self, koerper):
+    def _funktion(self, koerper, *args):
+        werte = [{"type": "string", "value": a} if isinstance(a, str) else {"type": "number", "value": a}
+                 for a in args]
         return self.rufe("script.callFunction", functionDeclaration=f"function() {{{koerper}}}",
                          awaitPromise=False, target={"context": self._kontext},
-                         resultOwnership="root")
+                         arguments=werte, resultOwnership="root")
 
-    def execute_script(self, koerper):
-        antwort = self._funktion(koerper)
+    def execute_script(self, koerper, *args):
+        antwort = self._funktion(koerper, *args)
         if antwort["type"] == "exception":
             raise RuntimeError(antwort["exceptionDetails"]["text"])
         return _wert(antwort["result"])
@@ -243,7 +317,7 @@ def firefox(scale=1.0):
 
 
 def starte(name, scale=1.0):
-    return {"chromium": chromium, "firefox": firefox}[name](scale)
+    return {"chromium": chromium, "firefox": firefox, "webkit": webkit}[name](scale)
 
 
 def load(driver, url, timeout=10):

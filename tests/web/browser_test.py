@@ -52,7 +52,8 @@ HORCHER = """
 window.verhindert = [];
 window.addEventListener('keydown', (e) => {
     if (!['Shift', 'Control', 'Alt'].includes(e.key)) {
-        window.verhindert.push(`${e.key} ${e.defaultPrevented}`);
+        // WebKitGTK names Shift+Tab's key "Unidentified", its code "Tab".
+        window.verhindert.push(`${e.key === 'Unidentified' ? e.code : e.key} ${e.defaultPrevented}`);
     }
 });
 """

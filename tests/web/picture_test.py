@@ -1,7 +1,7 @@
 """The web page looks like the desktop window: its screenshot in a headless browser, after
 start and after a fixed sequence of keys, at 100 % and 200 % zoom, against the desktop
 window's recorded pictures (tests/window/pictures), allowing a glyph to lie one pixel off.
-Usage: picture_test.py chromium|firefox SITE_FOLDER_OR_ONE_FILE DESKTOP_PICTURE_FOLDER
+Usage: picture_test.py chromium|firefox|webkit SITE_FOLDER_OR_ONE_FILE DESKTOP_PICTURE_FOLDER
 """
 import os
 import sys
@@ -17,6 +17,11 @@ FOLGE = [(t, None) for t in
          [Keys.TAB] + [Keys.ARROW_RIGHT] * 3 + [Keys.TAB] + [Keys.ARROW_LEFT] * 3
          + [Keys.ARROW_DOWN] + [Keys.TAB] * 5 + [Keys.ARROW_RIGHT] + [Keys.TAB] * 4
          + [Keys.ARROW_LEFT] + [Keys.TAB] * 3 + [Keys.ARROW_RIGHT]]
+
+# WebKit places glyphs at fractions of a pixel where the desktop and the other engines round
+# each advance to whole pixels: a long line of text comes out a few pixels wider, its glyphs up
+# to 5 pixels off at its ends. Borders, colours and every glyph are still compared.
+SPIEL = {"webkit": 5}
 
 # The inside of the focused field: the browser's caret blinks there, the desktop's does not.
 FOKUS = {"start": (18, 26, 36, 44), "keys": (178, 490, 37, 45)}
@@ -36,7 +41,8 @@ def main(browsername, site, vorlagen):
                     soll = bilder.lies(os.path.join(vorlagen, f"{name}@{skala}.png"))
                     x, y, w, h = FOKUS[name]
                     n, wo = bilder.unterschied(ist, soll, skala,
-                                               [(x * skala, y * skala, w * skala, h * skala)])
+                                               [(x * skala, y * skala, w * skala, h * skala)],
+                                               SPIEL.get(browsername, 1))
                     if n == 0:
                         gleich += 1
                         print(f"ok   {name} at {skala * 100} %")
