@@ -3,6 +3,7 @@
 // subset and the web app manifest are made. The page then carries the window in its markup
 // and need not wait for the machine to lay it out.
 #include "json.h"
+#include "layout/bildschirmtasten.h"
 #include "layout/uiconfig.h"
 #include "machine/ansage.h"
 
@@ -73,6 +74,30 @@ std::string layout() {
         }
     }
     o.back() = ']';
+    o += ",\"tasten\":[";
+    for (const ui::Bildschirmtaste& t : ui::Bildschirmtasten) {
+        o += "{\"name\":";
+        json(o, t.name);
+        o += ",\"zeichen\":";
+        json(o, t.zeichen);
+        o += ",\"key\":";
+        json(o, t.key);
+        o += ",\"code\":";
+        json(o, t.code);
+        o += std::string(",\"umschalt\":") + (t.umschalt ? "true" : "false") + ",\"platz\":";
+        json(o, t.platz);
+        o += "},";
+    }
+    o.back() = ']';
+    o += ",\"steuerung\":{\"tasten\":";
+    json(o, ui::TastenName);
+    o += ",\"zeigen\":";
+    json(o, ui::TastenZeigen);
+    o += ",\"fuellen\":";
+    json(o, ui::Fuellen);
+    o += ",\"nach\":" + std::to_string(ui::WiederholungNachMs) +
+         ",\"alle\":" + std::to_string(ui::WiederholungAlleMs) +
+         ",\"leuchten\":" + std::to_string(ui::LeuchtdauerMs) + "}";
     o += "}\n";
     return o;
 }

@@ -11,6 +11,7 @@ import base64
 import hashlib
 import html
 import json
+import re
 import shutil
 import sys
 from pathlib import Path
@@ -116,11 +117,42 @@ def fenster(layout, woff2):
             f'background:{f["fenster"]}">\n' + "\n".join(teile) + "\n</main>")
 
 
+def tasten(layout):
+    """The keys on the screen and the two controls that show them and fill the screen with the
+    window. None takes the focus: it stays in the digit field the keys act on."""
+    a = lambda s: html.escape(str(s), quote=True)
+    st = layout["steuerung"]
+    knoepfe = "\n".join(
+        f'<button type="button" class="taste" tabindex="-1" aria-label="{a(t["name"])}" '
+        f'data-key="{a(t["key"])}" data-code="{a(t["code"])}" '
+        f'data-umschalt="{int(t["umschalt"])}" style="grid-area:{a(t["platz"])}">'
+        f'{a(t["zeichen"])}</button>' for t in layout["tasten"])
+    zeit = f'data-nach="{st["nach"]}" data-alle="{st["alle"]}" data-leuchten="{st["leuchten"]}"'
+    return (f'<div id="tasten" class="tasten" role="group" aria-label="{a(st["tasten"])}" '
+            f'{zeit} hidden>\n{knoepfe}\n</div>',
+            '<div id="leiste">'
+            f'<button type="button" id="zeige-tasten" tabindex="-1" aria-pressed="false">'
+            f'{a(st["zeigen"])}</button>'
+            f'<button type="button" id="fuellen" tabindex="-1" aria-pressed="false">'
+            f'{a(st["fuellen"])}</button></div>')
+
+
 def seite(vorlage, layout, woff2, kopf):
+    knoepfe, leiste = tasten(layout)
     return (vorlage.replace("{titel}", html.escape(layout["titel"]))
             .replace("{farbe}", layout["farben"]["ueberschrift"])
             .replace("{kopf}", kopf).replace("{fenster}", fenster(layout, woff2))
+            .replace("{tasten}", knoepfe).replace("{leiste}", leiste)
             .replace("{ohne_skript}", html.escape(OHNE_SKRIPT)))
+
+
+def knapp(text):
+    """Script or style as the browser needs it: without the comments on lines of their own
+    (and a style's), the indentation and the empty lines. The sources keep them; the page is
+    the smaller for it. No line of either continues a string."""
+    text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
+    zeilen = (z.strip() for z in text.splitlines())
+    return "\n".join(z for z in zeilen if z and not z.startswith("//")) + "\n"
 
 
 def inline_skript(text):
@@ -138,8 +170,9 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     layout = json.loads(Path(layout_json).read_text(encoding="utf-8"))
     quelle, icons, site = Path(quelle), Path(icons), Path(site)
     vorlage = (quelle / "index.html").read_text(encoding="utf-8")
-    css = (quelle / "seite.css").read_text(encoding="utf-8")
-    js = (quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
+    css = knapp((quelle / "seite.css").read_text(encoding="utf-8"))
+    js = knapp((quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
+               + (quelle / "tasten.js").read_text(encoding="utf-8"))
     maschine = Path(maschine)
     lader = maschine.read_text(encoding="utf-8")
     wasm = maschine.with_suffix(".wasm").read_bytes()
@@ -147,7 +180,9 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     wasm_skript = inline_skript(f"window.rechenmaschineWasm = '{base64.b64encode(wasm).decode()}';\n")
 
     (site / "fonts").mkdir(parents=True, exist_ok=True)
-    texte = "".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
+    texte = ("".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
+             + "".join(t["zeichen"] for t in layout["tasten"])
+             + layout["steuerung"]["zeigen"] + layout["steuerung"]["fuellen"])
     schrift(ttf, texte + OHNE_SKRIPT, site / SCHRIFT)
     shutil.copyfile(lizenz, site / "fonts" / "LICENSE")
     shutil.copyfile(icons / "rechenmaschine.svg", site / "icon.svg")

@@ -63,9 +63,25 @@
             this.tastenzeiten = [];
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
             this.felder.forEach((el, nummer) => this.bewache(el, nummer));
-            // A click anywhere but on a field leaves the focus where it is.
-            fenster.addEventListener('mousedown', (ev) => {
+            // A click or tap anywhere but on a field leaves the focus where it is: beside the
+            // window, on a label or a panel, on a key on the screen.
+            document.addEventListener('mousedown', (ev) => {
                 if (!this.felder.includes(ev.target)) ev.preventDefault();
+            });
+            // Whatever still takes the focus from a field within the page gives it back; the
+            // browser's own bar or another window keep it.
+            this.aktiv = 0;
+            this.felder.forEach((el, k) => el.addEventListener('focus', () => {
+                this.aktiv = k;
+            }));
+            document.addEventListener('focusout', (ev) => {
+                if (!this.felder.includes(ev.target) || this.felder.includes(ev.relatedTarget))
+                    return;
+                setTimeout(() => {
+                    if (document.hasFocus() && !this.felder.includes(document.activeElement)) {
+                        this.felder[this.aktiv].focus();
+                    }
+                });
             });
         }
 
@@ -90,7 +106,9 @@
         }
 
         taste(ev, nummer) {
-            if (ev.key === 'Tab' && !ev.ctrlKey && !ev.altKey && !ev.metaKey) {
+            // WebKitGTK gives Shift+Tab as key "Unidentified" and code "Tab".
+            if ((ev.key === 'Tab' || ev.code === 'Tab') && !ev.ctrlKey && !ev.altKey &&
+                !ev.metaKey) {
                 // Round the 18 fields; the focus never leaves the machine.
                 ev.preventDefault();
                 const n = this.felder.length;
@@ -270,6 +288,7 @@
         const [m] = await Promise.all([maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
         window.rechenmaschine = {seite, tastenzeiten: seite.tastenzeiten};
+        Bildschirmtasten(seite);
         seite.zeichne(seite.rufe('rm_bild'));
     }
 

@@ -1,0 +1,139 @@
+// The keys on the screen, for a tablet or a whiteboard: each acts as its key of the keyboard in
+// the focused field, by the same path into the machine. None takes the focus. On a touch
+// screen they are shown and the window and keys fill the screen, drawn larger or smaller by the
+// browser itself (CSS zoom lays text and borders out anew, so they stay crisp); elsewhere one
+// control shows them and another fills the screen with the window.
+'use strict';
+
+function Bildschirmtasten(seite) {
+    const buehne = document.getElementById('buehne');
+    const feld = document.getElementById('tasten');
+    const tasten = [...feld.querySelectorAll('.taste')];
+    const leiste = document.getElementById('leiste');
+    const zeigen = document.getElementById('zeige-tasten');
+    const fuellen = document.getElementById('fuellen');
+    const zeit = (name) => Number(feld.dataset[name]);
+    const beruehrung = matchMedia('(any-pointer: coarse)');
+    const Merker = 'rechenmaschine.tasten';
+
+    // Remembered for the next visit, where the browser lets the page keep anything.
+    const gemerkt = () => {
+        try {
+            return localStorage.getItem(Merker) === 'an';
+        } catch (e) {
+            return false;
+        }
+    };
+    const merke = (an) => {
+        try {
+            localStorage.setItem(Merker, an ? 'an' : 'aus');
+        } catch (e) {
+            // kept for this visit only
+        }
+    };
+
+    function druecke(taste, zeitpunkt) {
+        let nummer = seite.felder.indexOf(document.activeElement);
+        if (nummer < 0) {
+            nummer = seite.aktiv;
+            seite.felder[nummer].focus();
+        }
+        seite.taste(
+            {
+                key: taste.dataset.key,
+                code: taste.dataset.code,
+                shiftKey: taste.dataset.umschalt === '1',
+                ctrlKey: false,
+                altKey: false,
+                metaKey: false,
+                timeStamp: zeitpunkt,
+                preventDefault() {},
+            },
+            nummer);
+    }
+
+    tasten.forEach((taste) => {
+        let halten = 0;
+        let vomZeiger = false;
+        const los = () => {
+            clearTimeout(halten);
+            clearInterval(halten);
+            taste.classList.remove('gedrueckt');
+        };
+        taste.addEventListener('pointerdown', (ev) => {
+            if (ev.button !== 0) return;
+            ev.preventDefault();
+            los();
+            taste.setPointerCapture(ev.pointerId);
+            taste.classList.add('gedrueckt');
+            vomZeiger = true;
+            druecke(taste, ev.timeStamp);
+            halten = setTimeout(() => {
+                halten = setInterval(() => druecke(taste, performance.now()), zeit('alle'));
+            }, zeit('nach'));
+        });
+        for (const art of ['pointerup', 'pointercancel', 'lostpointercapture']) {
+            taste.addEventListener(art, () => {
+                los();
+                // The click that follows a press is that press.
+                setTimeout(() => {
+                    vomZeiger = false;
+                });
+            });
+        }
+        // A tap would focus the key: its touch is the page's alone (pinch-zoom starts beside it).
+        taste.addEventListener('touchstart', (ev) => ev.preventDefault(), {passive: false});
+        // Pressed by a screen reader, which sends a click alone.
+        taste.addEventListener('click', () => {
+            if (!vomZeiger) druecke(taste, performance.now());
+        });
+    });
+
+    // A key of the keyboard lights its key on the screen, for a class watching the projector.
+    const passt = (taste, ev) => (ev.key === taste.dataset.key || ev.code === taste.dataset.code) &&
+        (taste.dataset.key !== 'Tab' || ev.shiftKey === (taste.dataset.umschalt === '1'));
+    document.addEventListener('keydown', (ev) => {
+        if (feld.hidden || !seite.felder.includes(ev.target)) return;
+        const taste = tasten.find((t) => passt(t, ev));
+        if (!taste) return;
+        taste.classList.add('leuchtet');
+        clearTimeout(taste.leuchten);
+        taste.leuchten = setTimeout(() => taste.classList.remove('leuchtet'), zeit('leuchten'));
+    });
+
+    // The window with its keys as large as the screen allows, beside or below it, whichever is
+    // larger; without that, at the browser's zoom, beside it where there is room.
+    function passe() {
+        const grob = beruehrung.matches;
+        const fuellt = grob || fuellen.getAttribute('aria-pressed') === 'true';
+        feld.hidden = !(grob || zeigen.getAttribute('aria-pressed') === 'true');
+        leiste.hidden = grob;
+        document.documentElement.classList.toggle('fuellend', fuellt);
+        buehne.style.zoom = '';
+        const rand = 8;
+        const breite = document.documentElement.clientWidth - 2 * rand;
+        const hoehe = document.documentElement.clientHeight - 2 * rand -
+            (leiste.hidden ? 0 : leiste.offsetHeight + rand);
+        let beste = {art: 'neben', mass: 0};
+        for (const art of feld.hidden ? ['neben'] : ['neben', 'unter']) {
+            buehne.className = art;
+            const mass = Math.min(breite / buehne.offsetWidth, hoehe / buehne.offsetHeight);
+            if (mass > beste.mass) beste = {art, mass};
+        }
+        buehne.className = beste.art;
+        if (fuellt) buehne.style.zoom = String(Math.floor(beste.mass * 1000) / 1000);
+    }
+
+    for (const [knopf, aendern] of [[zeigen, merke], [fuellen, () => {}]]) {
+        knopf.addEventListener('click', () => {
+            const an = knopf.getAttribute('aria-pressed') !== 'true';
+            knopf.setAttribute('aria-pressed', String(an));
+            aendern(an);
+            passe();
+        });
+    }
+    zeigen.setAttribute('aria-pressed', String(gemerkt()));
+    beruehrung.addEventListener('change', passe);
+    window.addEventListener('resize', passe);
+    passe();
+}
