@@ -110,6 +110,8 @@ function Bildschirmtasten(seite) {
         leiste.hidden = grob;
         document.documentElement.classList.toggle('fuellend', fuellt);
         buehne.style.zoom = '';
+        // Nothing to measure: measuring would lay the page out before its first picture.
+        if (!fuellt && feld.hidden) return;
         const rand = 8;
         const breite = document.documentElement.clientWidth - 2 * rand;
         const hoehe = document.documentElement.clientHeight - 2 * rand -
