@@ -23,7 +23,9 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
 # Viewport just larger than the window.
 BREITE, HOEHE = 640, 600
 
@@ -186,7 +188,10 @@ def webkit(scale=1.0):
     options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     options.add_argument("--automation")
     os.environ["GDK_SCALE"] = str(int(scale))  # read by the browser the driver starts
-    driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+    try:
+        driver = webdriver.WebKitGTK(options=options, service=WebKitService(WEBKIT_DRIVER))
+    except TypeError:  # Selenium before 4.10 (Debian 12) takes the driver's path instead
+        driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
     try:
         webkit = WebKit(driver)
         webkit.viewport(BREITE, HOEHE)
