@@ -123,6 +123,9 @@ TEST(Ansage, RodsAndColumnNameTheSelectedRow) {
         EXPECT_EQ(Stabname(p.m.zustand(), 2), std::string("Stab 2, ") + r.reihe + ": " + r.stab2);
         EXPECT_EQ(Stabname(p.m.zustand(), 6), std::string("Stab 6, ") + r.reihe + ": " + r.stab6);
         EXPECT_EQ(Spaltenname(p.m.zustand()), std::string("Multiplikatoren, ") + r.reihe);
+        // No rod 0 or 7: no cell read from beside the digits.
+        EXPECT_EQ(Stabname(p.m.zustand(), 0), "Stab 0");
+        EXPECT_EQ(Stabname(p.m.zustand(), 7), "Stab 7");
     }
 }
 
