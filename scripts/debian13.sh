@@ -46,7 +46,9 @@ bind tmpfs /dev/shm -t tmpfs
 "${sudo[@]}" mkdir "$root/src"
 tar --exclude=./build --exclude=./.git -cf - . | "${sudo[@]}" tar -C "$root/src" -xf -
 
-"${sudo[@]}" chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI=${CI:-} \
+# The script in single quotes is expanded by the shell in the root, not by this one.
+# shellcheck disable=SC2016
+"${sudo[@]}" chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -euo pipefail -c '
 cd /src
 . /etc/os-release && echo "== $PRETTY_NAME"

@@ -21,7 +21,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         webkit2gtk-driver
         xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi
         orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-        clang libclang-rt-dev gcovr strace x11-xkb-utils flake8
+        clang libclang-rt-dev gcovr strace x11-xkb-utils flake8 shellcheck
         desktop-file-utils appstream dpkg-dev file lintian
         weston qt6-wayland
     )

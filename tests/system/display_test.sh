@@ -7,6 +7,8 @@ program=$1
 failures=0
 # (what the environment holds, the sentence expected)
 while IFS='|' read -r setting expected; do
+    # The setting is one NAME=value word, or none.
+    # shellcheck disable=SC2086
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $setting timeout 20 "$program" 2>&1)
     status=$?
     if [[ $status -ne 1 || "$out" != *"$expected"* || "$out" == *Reinstall* ]]; then

@@ -10,6 +10,7 @@ program=$(realpath "$1")
 shift
 scratch=$(mktemp -d)
 pids=()
+# shellcheck disable=SC2317  # called by the trap
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     rm -rf "$scratch"
@@ -42,7 +43,7 @@ for _ in $(seq 20); do
     sleep 0.5
     rm -f wayland-screenshot-*.png
     weston-screenshooter >/dev/null 2>&1 || continue
-    shot=$(ls wayland-screenshot-*.png 2>/dev/null | head -1)
+    shot=$(find . -maxdepth 1 -name 'wayland-screenshot-*.png' | head -1)
     [[ -n "$shot" ]] || continue
     # The light yellow is the window's: its client area, and the title bar Qt draws above it
     # in the same palette. The client area is the box's lowest 542 rows.
