@@ -1,16 +1,15 @@
 // Everything that fixes how the window looks: one table of controls in twips, the colours,
-// the font sizes and the texts. Change the window here, nowhere else.
+// the fonts, their sizes and the texts. Both editions are made from it: the desktop window
+// reads it, and the web page gets it through the layout export at build time. The rows' two
+// colours are the machine's (machine/interfaces.h), as it draws them.
 #pragma once
+
+#include "machine/interfaces.h"
 
 #include <array>
 #include <string_view>
 
 namespace rechenmaschine::ui {
-
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 // 15 twips are one pixel at 96 dots per inch; Qt's scale factor takes it from there.
 constexpr int px(int twips) {
@@ -21,12 +20,29 @@ inline constexpr std::string_view Fenstertitel =
     "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623";
 inline constexpr int FensterBreite = 8730; // client area, twips
 inline constexpr int FensterHoehe = 8130;
-inline constexpr Rgb Fensterfarbe{255, 255, 192};
-inline constexpr Rgb Ueberschriftfarbe{255, 192, 192};
-inline constexpr Rgb Hinweisfarbe{192, 192, 0};
-inline constexpr Rgb Tafelfarbe{255, 255, 255};
-inline constexpr Rgb Tafelrand{96, 96, 96};
+inline constexpr Farbe Fensterfarbe{255, 255, 192};
+inline constexpr Farbe Ueberschriftfarbe{255, 192, 192};
+inline constexpr Farbe Hinweisfarbe{192, 192, 0};
+inline constexpr Farbe Tafelfarbe{255, 255, 255};
+inline constexpr Farbe Tafelrand{96, 96, 96};
+
+// A digit field as the page draws it, after the desktop toolkit's own style: the desktop
+// takes these from its style instead.
+inline constexpr Farbe Feldgrund{255, 255, 255};
+inline constexpr Farbe Feldschrift{0, 0, 0};
+inline constexpr Farbe Feldrahmen{171, 171, 171};
+inline constexpr Farbe Feldschatten{237, 237, 237};
+inline constexpr Farbe Fokusrahmen{38, 112, 158};
+inline constexpr Farbe Fokusschein{221, 233, 240};
+inline constexpr Farbe Auswahlgrund{48, 140, 198};
+inline constexpr Farbe Auswahlschrift{255, 255, 255};
+
+// The desktop asks for Arial (fontconfig gives Liberation Sans, which has its metrics); the
+// page carries a subset of Liberation Sans under a name of its own, as the font's licence
+// asks of a modified font.
 inline constexpr std::string_view Schriftart = "Arial";
+inline constexpr std::string_view Seitenschrift = "Rechenmaschine Sans";
+inline constexpr std::string_view Seitenschriftdatei = "fonts/rechenmaschine-sans.woff2";
 
 // The six columns shared by the rod setting fields, the rods, the adding unit and the memory.
 inline constexpr std::array<int, 6> Spalten{240, 1440, 2640, 3840, 4920, 6120};
@@ -42,7 +58,6 @@ struct Steuerelement {
     int hoehe;
     int schriftPx; // 0: the platform's dialog font
     std::string_view text;
-    std::string_view zugang = {}; // what a screen reader calls the panels
 };
 
 inline constexpr int KeineSpalte = -1;
@@ -52,7 +67,7 @@ inline constexpr std::string_view Bedienhinweis =
     "Nullstellung mit \"c\"";
 inline constexpr std::string_view Urheberzeile = "Nachbau 2026: rechenmaschine";
 
-// In creation order: labels first, so the fields lie above the heading bars they overlap.
+// The fields overlap the heading bars: both editions keep the labels beneath them.
 inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
     {"Label4", Art::Ueberschrift, 240, 0, 6495, 375, 19, "Multiplikationswerk"},
     {"Label2", Art::Ueberschrift, 240, 5640, 6495, 375, 19, "Additionswerk"},
@@ -63,8 +78,8 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
     {"N", Art::Ziffernfelder, KeineSpalte, 360, 600, 720, 37, "0"},
     {"A", Art::Ziffernfelder, KeineSpalte, 6000, 615, 735, 37, "0"},
     {"S", Art::Ziffernfelder, KeineSpalte, 7320, 615, 735, 37, "0"},
-    {"Nep", Art::Staebe, KeineSpalte, 1200, 615, 4335, 13, "", "Stab"},
-    {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, "", "Multiplikatoren"},
+    {"Nep", Art::Staebe, KeineSpalte, 1200, 615, 4335, 13, ""},
+    {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, ""},
 }};
 
 // Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
@@ -76,7 +91,5 @@ consteval const Steuerelement& element(std::string_view name) {
     }
     throw "unknown control";
 }
-
-inline constexpr int Startintervall = 1; // milliseconds until the start settings run
 
 } // namespace rechenmaschine::ui

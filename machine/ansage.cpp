@@ -23,17 +23,6 @@ std::string reihe(const Maschinenzustand& z) {
 
 } // namespace
 
-Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S) {
-    Anblick a;
-    const std::array<const DigitFieldArray*, 3> felder{&N, &A, &S};
-    for (std::size_t e = 0; e < 3; ++e) {
-        for (int i = 1; i <= 6; ++i) {
-            a.felder[e][static_cast<std::size_t>(i - 1)] = felder[e]->text(i);
-        }
-    }
-    return a;
-}
-
 std::string Feldname(Einheit einheit, int index) {
     return std::string(name(einheit)) + ", Stelle " + TextAusZahl(index);
 }
@@ -51,13 +40,14 @@ std::string Spaltenname(const Maschinenzustand& z) {
     return gezeichnet(z) ? "Multiplikatoren, " + reihe(z) : "Multiplikatoren";
 }
 
-std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode, const Anblick& vorher,
-                      const Anblick& nachher, const Maschinenzustand& z) {
+std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode,
+                      const Ziffernfelder& vorher, const Ziffernfelder& nachher,
+                      const Maschinenzustand& z) {
     if (index < 1 || index > 6) {
         return {};
     }
-    const auto& alt = vorher.felder.at(Nummer(einheit));
-    const auto& neu = nachher.felder.at(Nummer(einheit));
+    const auto& alt = vorher.at(Nummer(einheit));
+    const auto& neu = nachher.at(Nummer(einheit));
     const auto stelle = static_cast<std::size_t>(index - 1);
 
     if (tastencode == taste::C) {
@@ -83,23 +73,6 @@ std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode, const
         }
     }
     return {};
-}
-
-std::string Bedienung::KeyDown(Einheit einheit, int index, std::int16_t tastencode,
-                               std::int16_t umschaltstatus) {
-    const Anblick vorher = anblick();
-    switch (einheit) {
-    case Einheit::N:
-        maschine_.N_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    case Einheit::A:
-        maschine_.A_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    case Einheit::S:
-        maschine_.S_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    }
-    return NachTaste(einheit, index, tastencode, vorher, anblick(), maschine_.zustand());
 }
 
 } // namespace rechenmaschine

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "einheit.h"
-#include "interfaces.h"
 #include "machine_state.h"
 
 #include <array>
@@ -19,11 +18,7 @@ inline constexpr std::string_view Additionswerk = "Additionswerk";
 inline constexpr std::string_view Speicher = "Speicher";
 
 // The texts of the 18 fields the student sees: N, A and S, six each.
-struct Anblick {
-    std::array<std::array<std::string, 6>, 3> felder;
-};
-
-Anblick LiesAnblick(const DigitFieldArray& N, const DigitFieldArray& A, const DigitFieldArray& S);
+using Ziffernfelder = std::array<std::array<std::string, 6>, 3>;
 
 // A digit field's name: its unit and place, "Additionswerk, Stelle 2".
 std::string Feldname(Einheit einheit, int index);
@@ -36,27 +31,8 @@ std::string Spaltenname(const Maschinenzustand& z);
 // What to announce once the rule of a unit has handled a key in its field `index`; empty when
 // the focused field's own value change says everything. How a front end's screen reader speaks
 // that value change is the front end's affair.
-std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode, const Anblick& vorher,
-                      const Anblick& nachher, const Maschinenzustand& z);
-
-// What a front end does with a KeyDown: the rule of the field's unit, then what to announce.
-class Bedienung {
-public:
-    Bedienung(Maschine& maschine, const DigitFieldArray& N, const DigitFieldArray& A,
-              const DigitFieldArray& S)
-        : maschine_(maschine), N_(N), A_(A), S_(S) {}
-
-    // Returns the announcement, empty for none.
-    std::string KeyDown(Einheit einheit, int index, std::int16_t tastencode,
-                        std::int16_t umschaltstatus);
-
-private:
-    Anblick anblick() const { return LiesAnblick(N_, A_, S_); }
-
-    Maschine& maschine_;
-    const DigitFieldArray& N_;
-    const DigitFieldArray& A_;
-    const DigitFieldArray& S_;
-};
+std::string NachTaste(Einheit einheit, int index, std::int16_t tastencode,
+                      const Ziffernfelder& vorher, const Ziffernfelder& nachher,
+                      const Maschinenzustand& z);
 
 } // namespace rechenmaschine

@@ -1,6 +1,9 @@
-// JSON strings for what the machine hands the page: every text goes through here, so a quote,
-// a backslash or a control character in any of them still gives valid JSON.
+// The one JSON writer of the web edition, for the layout table and for the session's picture:
+// every text goes through json(), so a quote, a backslash or a control character in any of
+// them still gives valid JSON.
 #pragma once
+
+#include "machine/sitzung.h"
 
 #include <cstdio>
 #include <string>
@@ -25,10 +28,54 @@ inline void json(std::string& out, std::string_view text) {
     out += '"';
 }
 
-inline std::string farbe(int r, int g, int b) {
+inline std::string farbe(Farbe f) {
     char puffer[8];
-    std::snprintf(puffer, sizeof puffer, "#%02x%02x%02x", r, g, b);
+    std::snprintf(puffer, sizeof puffer, "#%02x%02x%02x", f.rot, f.gruen, f.blau);
     return puffer;
+}
+
+// The picture as the page reads it: the 18 digits in tab order, the field to focus by its id
+// ("" for none), the timer, the row, each panel's lines as [colour, text], the panels' names
+// and the announcement.
+inline std::string bildJson(const Bild& b) {
+    std::string o = "{\"felder\":[";
+    for (const auto& reihe : b.felder) {
+        for (const std::string& t : reihe) {
+            json(o, t);
+            o += ',';
+        }
+    }
+    o.back() = ']';
+    o += ",\"fokus\":";
+    json(o, b.fokus ? std::string(Buchstabe(b.fokus->einheit)) + std::to_string(b.fokus->index)
+                    : std::string());
+    o += ",\"timer\":" + std::to_string(b.timer) + ",\"zeile\":" + std::to_string(b.zeile);
+    o += ",\"tafeln\":[";
+    for (const auto& tafel : b.tafeln) {
+        o += '[';
+        for (const Druckzeile& z : tafel) {
+            o += '[';
+            json(o, farbe(z.farbe));
+            o += ',';
+            json(o, z.text);
+            o += "],";
+        }
+        if (o.back() == ',') {
+            o.pop_back();
+        }
+        o += "],";
+    }
+    o.back() = ']';
+    o += ",\"namen\":[";
+    for (const std::string& n : b.namen) {
+        json(o, n);
+        o += ',';
+    }
+    o.back() = ']';
+    o += ",\"ansage\":";
+    json(o, b.ansage);
+    o += '}';
+    return o;
 }
 
 } // namespace rechenmaschine::web

@@ -29,8 +29,8 @@ std::string_view artname(ui::Art art) {
     return "";
 }
 
-std::string rgb(ui::Rgb c) {
-    return farbe(c.r, c.g, c.b);
+std::string rgb(Farbe c) {
+    return farbe(c);
 }
 
 std::string layout() {

@@ -13,7 +13,6 @@ class DigitField : public QLineEdit {
 public:
     DigitField(int index, QWidget* parent);
 
-    int index() const { return index_; }
     void schreibe(const QString& text);
 
 signals:

@@ -21,10 +21,6 @@ namespace {
 // itself; announced as well, it would be heard twice.
 constexpr bool ZifferWiederholen = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 
-QColor farbe(ui::Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
 QRect pixel(int links, const ui::Steuerelement& e) {
     return {ui::px(links), ui::px(e.oben), ui::px(e.breite), ui::px(e.hoehe)};
 }
@@ -41,11 +37,11 @@ QString qtext(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-void faerbe(QWidget* w, ui::Rgb hintergrund, const ui::Rgb* text) {
+void faerbe(QWidget* w, Farbe hintergrund, const Farbe* text) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Window, farbe(hintergrund));
+    p.setColor(QPalette::Window, alsQColor(hintergrund));
     if (text != nullptr) {
-        p.setColor(QPalette::WindowText, farbe(*text));
+        p.setColor(QPalette::WindowText, alsQColor(*text));
     }
     w->setPalette(p);
     w->setAutoFillBackground(true);
@@ -125,11 +121,10 @@ std::array<DigitField*, 6> erzeugeFelder(Einheit einheit, QWidget* parent) {
     return felder;
 }
 
-TextPanelWidget* erzeugeTafel(const QString& name, const QString& zugangsname, int zeilenJeReihe,
-                              QRect ort, int schriftPx, QWidget* parent) {
+TextPanelWidget* erzeugeTafel(const QString& name, int zeilenJeReihe, QRect ort, int schriftPx,
+                              QWidget* parent) {
     auto* tafel = new TextPanelWidget(zeilenJeReihe, parent);
     tafel->setObjectName(name);
-    tafel->setAccessibleName(zugangsname);
     tafel->setGeometry(ort);
     tafel->setFont(schrift(schriftPx));
     return tafel;
@@ -138,8 +133,8 @@ TextPanelWidget* erzeugeTafel(const QString& name, const QString& zugangsname, i
 } // namespace
 
 N1::N1()
-    : N_(erzeugeFelder(Einheit::N, this)), A_(erzeugeFelder(Einheit::A, this)),
-      S_(erzeugeFelder(Einheit::S, this)) {
+    : felder_{erzeugeFelder(Einheit::N, this), erzeugeFelder(Einheit::A, this),
+              erzeugeFelder(Einheit::S, this)} {
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(rechenmaschine_xpm))));
@@ -157,41 +152,30 @@ N1::N1()
     const auto& nep = ui::element("Nep");
     for (int i = 1; i <= 6; ++i) {
         Nep_[static_cast<std::size_t>(i - 1)] = erzeugeTafel(
-            QStringLiteral("Nep%1").arg(i), qtext(nep.zugang) + QStringLiteral(" %1").arg(i), 2,
+            QStringLiteral("Nep%1").arg(i), 2,
             pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], nep), nep.schriftPx, this);
     }
     const auto& mult = ui::element("Mult");
-    Mult_ = erzeugeTafel(QStringLiteral("Mult"), qtext(mult.zugang), 1, pixel(mult.links, mult),
-                         mult.schriftPx, this);
+    Mult_ = erzeugeTafel(QStringLiteral("Mult"), 1, pixel(mult.links, mult), mult.schriftPx, this);
 
     // Tab order: N(1)..N(6), A(1)..A(6), S(1)..S(6), and round again.
     QWidget* vorher = nullptr;
-    for (const FieldArrayAdapter* reihe : {&N_, &A_, &S_}) {
-        for (int i = 1; i <= 6; ++i) {
+    for (const auto& reihe : felder_) {
+        for (DigitField* f : reihe) {
             if (vorher != nullptr) {
-                setTabOrder(vorher, reihe->feld(i));
+                setTabOrder(vorher, f);
             }
-            vorher = reihe->feld(i);
+            vorher = f;
         }
     }
 
-    Timer1_ = new StartTimerAdapter(ui::Startintervall, this);
-    maschine_ = std::make_unique<Maschine>(Bedienelemente{
-        N_, A_, S_, {Nep_[0], Nep_[1], Nep_[2], Nep_[3], Nep_[4], Nep_[5]}, *Mult_, *Timer1_});
-    bedienung_ = std::make_unique<Bedienung>(*maschine_, N_, A_, S_);
-
+    Timer1_ = new StartTimerAdapter(sitzung_.bild().timer, this);
     Ansage_ = new AnsageWidget(this);
-    for (int i = 1; i <= 6; ++i) {
-        Nep(i)->setNamensgeber([this, i] { return qtext(Stabname(maschine_->zustand(), i)); });
-    }
-    Mult_->setNamensgeber([this] { return qtext(Spaltenname(maschine_->zustand())); });
-    for (TextPanelWidget* tafel : {Nep(1), Nep(2), Nep(3), Nep(4), Nep(5), Nep(6), Mult_}) {
-        tafel->setReihengeber([this] { return maschine_->zustand().Zeile; });
-    }
+    zeige(sitzung_.bild());
 
     for (Einheit einheit : AlleEinheiten) {
         for (int i = 1; i <= 6; ++i) {
-            connect(felder(einheit).feld(i), &DigitField::keyDown, this,
+            connect(feld(einheit, i), &DigitField::keyDown, this,
                     [this, einheit](int index, std::int16_t code, std::int16_t shift) {
                         KeyDown(einheit, index, code, shift);
                     });
@@ -203,45 +187,59 @@ N1::N1()
 N1::~N1() = default;
 
 void N1::Zeichne_Neper_neu() {
-    maschine_->Zeichne_Neper_neu();
+    zeige(sitzung_.Zeichne_Neper_neu());
 }
 void N1::Starteinstellugen() {
-    maschine_->Starteinstellugen();
+    zeige(sitzung_.Starteinstellugen());
 }
 void N1::Setzealleszurueck(std::string_view einheit) {
-    maschine_->Setzealleszurueck(einheit);
+    zeige(sitzung_.Setzealleszurueck(einheit));
 }
 
 void N1::Timer1_Timer() {
-    Starteinstellugen();
-    Timer1_->setEnabled(false);
+    zeige(sitzung_.Tick());
 }
 
-const FieldArrayAdapter& N1::felder(Einheit einheit) const {
-    switch (einheit) {
-    case Einheit::N:
-        return N_;
-    case Einheit::A:
-        return A_;
-    case Einheit::S:
-        return S_;
-    }
-    return N_; // not reached: every unit has its case
-}
-
-void N1::KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
-    const FieldArrayAdapter& felder = this->felder(einheit);
-    const QString vorher = index >= 1 && index <= 6 ? felder.feld(index)->text() : QString();
-    QString text = qtext(bedienung_->KeyDown(einheit, index, tastencode, umschaltstatus));
-    if (index >= 1 && index <= 6) {
-        const QString ziffer = felder.feld(index)->text();
-        if (ziffer != vorher) {
-            if (ZifferWiederholen && text.isEmpty() && ziffer == letzteZiffer_) {
-                text = ziffer;
+void N1::zeige(const Bild& bild) {
+    for (Einheit einheit : AlleEinheiten) {
+        for (int i = 1; i <= 6; ++i) {
+            const QString text = qtext(bild.feld(einheit, i));
+            if (feld(einheit, i)->text() != text) {
+                feld(einheit, i)->schreibe(text);
             }
-            letzteZiffer_ = ziffer;
         }
     }
+    for (std::size_t p = 0; p < Tafelanzahl; ++p) {
+        TextPanelWidget* tafel = p < Nep_.size() ? Nep_[p] : Mult_;
+        tafel->zeige(bild.tafeln[p], bild.namen[p], bild.zeile);
+    }
+    if (bild.timer > 0) {
+        Timer1_->setInterval(bild.timer);
+        Timer1_->setEnabled(true);
+    } else {
+        Timer1_->setInterval(0);
+        Timer1_->setEnabled(false);
+    }
+    if (bild.fokus) {
+        feld(bild.fokus->einheit, bild.fokus->index)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Orca 43 keeps quiet on a digit the last changed field also took (see ZifferWiederholen):
+// the one rule the desktop adds to what the session announces.
+void N1::KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
+    const bool gibtEs = index >= 1 && index <= 6;
+    const std::string vorher = gibtEs ? sitzung_.bild().feld(einheit, index) : std::string();
+    const Bild& bild = sitzung_.KeyDown(einheit, index, tastencode, umschaltstatus);
+    QString text = qtext(bild.ansage);
+    if (gibtEs && bild.feld(einheit, index) != vorher) {
+        const QString ziffer = qtext(bild.feld(einheit, index));
+        if (ZifferWiederholen && text.isEmpty() && ziffer == letzteZiffer_) {
+            text = ziffer;
+        }
+        letzteZiffer_ = ziffer;
+    }
+    zeige(bild);
     if (!text.isEmpty()) {
         Ansage_->sage(text);
     }

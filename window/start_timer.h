@@ -1,20 +1,18 @@
 #pragma once
 
-#include "machine/interfaces.h"
-
 #include <QObject>
 #include <QTimer>
 
 namespace rechenmaschine {
 
 // Timer1: ticks every interval while it is enabled and its interval is above 0.
-class StartTimerAdapter : public QObject, public StartTimer {
+class StartTimerAdapter : public QObject {
     Q_OBJECT
 public:
     StartTimerAdapter(int intervalMs, QObject* parent);
 
-    void setInterval(int milliseconds) override;
-    void setEnabled(bool enabled) override;
+    void setInterval(int milliseconds);
+    void setEnabled(bool enabled);
 
     int interval() const { return interval_; }
     bool isEnabled() const { return enabled_; }

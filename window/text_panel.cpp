@@ -14,9 +14,6 @@ namespace rechenmaschine {
 namespace {
 constexpr int Rand = 1; // the single border; printing starts inside it
 
-QColor farbe(ui::Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 } // namespace
 
 TextPanelWidget::TextPanelWidget(int zeilenJeReihe, QWidget* parent)
@@ -37,31 +34,34 @@ void TextPanelWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void TextPanelWidget::clear() {
-    eintraege_.clear();
-    if (!pruefungAngesetzt_) {
-        // The machine reprints the panel right after clearing it: compare once it is done.
-        pruefungAngesetzt_ = true;
-        QMetaObject::invokeMethod(this, &TextPanelWidget::pruefeAenderungen, Qt::QueuedConnection);
+void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::string& name,
+                            int reihe) {
+    std::vector<Eintrag> neu;
+    neu.reserve(zeilen.size());
+    for (const Druckzeile& z : zeilen) {
+        neu.push_back({qRgb(z.farbe.rot, z.farbe.gruen, z.farbe.blau), textIndex(z.text)});
     }
+    const std::size_t n = std::max(neu.size(), eintraege_.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k >= neu.size() || k >= eintraege_.size() || neu[k] != eintraege_[k]) {
+            update(zeilenRechteck(k));
+        }
+    }
+    const bool anders = neu != eintraege_ || reihe != reihe_;
+    eintraege_ = std::move(neu);
+    reihe_ = reihe;
+    const QString neuerName = QString::fromStdString(name);
+    const bool umbenannt = neuerName != name_;
+    name_ = neuerName;
     if (QAccessible::isActive()) {
-        // Read lazily: by the time a screen reader asks, the redraw has finished.
-        QAccessibleEvent name(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&name);
-        QAccessibleEvent beschreibung(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&beschreibung);
-    }
-}
-
-void TextPanelWidget::setTextColor(Farbe f) {
-    farbe_ = qRgb(f.rot, f.gruen, f.blau);
-}
-
-void TextPanelWidget::printLine(std::string_view line) {
-    eintraege_.push_back({farbe_, textIndex(line)});
-    if (!pruefungAngesetzt_) {
-        pruefungAngesetzt_ = true;
-        QMetaObject::invokeMethod(this, &TextPanelWidget::pruefeAenderungen, Qt::QueuedConnection);
+        if (umbenannt) {
+            QAccessibleEvent e(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&e);
+        }
+        if (anders) {
+            QAccessibleEvent e(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&e);
+        }
     }
 }
 
@@ -92,19 +92,6 @@ QRect TextPanelWidget::zeilenRechteck(std::size_t zeile) const {
     return {Rand, Rand + static_cast<int>(zeile) * zeilenhoehe_, width() - 2 * Rand, zeilenhoehe_};
 }
 
-void TextPanelWidget::pruefeAenderungen() {
-    pruefungAngesetzt_ = false;
-    const std::size_t n = std::max(eintraege_.size(), aufDemSchirm_.size());
-    for (std::size_t k = 0; k < n; ++k) {
-        const bool gleich =
-            k < eintraege_.size() && k < aufDemSchirm_.size() && eintraege_[k] == aufDemSchirm_[k];
-        if (!gleich) {
-            update(zeilenRechteck(k));
-        }
-    }
-    aufDemSchirm_ = eintraege_;
-}
-
 std::vector<TextPanelWidget::Line> TextPanelWidget::lines() const {
     std::vector<Line> out;
     out.reserve(eintraege_.size());
@@ -120,13 +107,13 @@ std::vector<TextPanelWidget::Line> TextPanelWidget::lines() const {
 void TextPanelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect innen = rect().adjusted(Rand, Rand, -Rand, -Rand);
-    const QColor rand = farbe(ui::Tafelrand);
+    const QColor rand = alsQColor(ui::Tafelrand);
     painter.fillRect(QRect(0, 0, width(), Rand), rand);
     painter.fillRect(QRect(0, height() - Rand, width(), Rand), rand);
     painter.fillRect(QRect(0, Rand, Rand, innen.height()), rand);
     painter.fillRect(QRect(width() - Rand, Rand, Rand, innen.height()), rand);
     const QRect bereich = event->rect() & innen;
-    painter.fillRect(bereich, farbe(ui::Tafelfarbe));
+    painter.fillRect(bereich, alsQColor(ui::Tafelfarbe));
     if (zeilenhoehe_ <= 0 || bereich.isEmpty()) {
         return;
     }

@@ -1,6 +1,6 @@
 #include "fakes.h"
-#include "machine/ansage.h"
 #include "machine/key_codes.h"
+#include "machine/sitzung.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,22 @@ struct Taste {
     std::int16_t code;
 };
 
-// Keys run through the machine as the window runs them; what is announced after each.
-std::vector<std::string> ansagen(Pruefstand& p, const std::vector<Taste>& tasten) {
-    Bedienung bedienung(p.m, p.N, p.A, p.S);
+// Keys run through a session as both front ends run them; what is announced after each.
+std::vector<std::string> ansagen(Sitzung& s, const std::vector<Taste>& tasten) {
     std::vector<std::string> out;
     for (const Taste& t : tasten) {
-        out.push_back(bedienung.KeyDown(t.einheit, t.index, t.code, 0));
+        out.push_back(s.KeyDown(t.einheit, t.index, t.code, 0).ansage);
     }
     return out;
+}
+
+// Sets six fields of a unit by Right on each, as a student would.
+void stelle(Sitzung& s, Einheit e, const std::string& ziffern) {
+    for (int i = 1; i <= 6; ++i) {
+        for (char d = '0'; d < ziffern[static_cast<std::size_t>(i - 1)]; ++d) {
+            s.KeyDown(e, i, taste::Rechts, 0);
+        }
+    }
 }
 
 struct Fall {
@@ -39,11 +47,11 @@ class Ansage : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Ansage, SaysWhatChangedBeyondTheFocusedDigit) {
     const Fall& f = GetParam();
-    Pruefstand p;
-    p.starte();
-    p.stelleStaebe(f.staebe);
-    p.A.set(f.summe);
-    EXPECT_EQ(ansagen(p, f.tasten), f.erwartet);
+    Sitzung s;
+    s.Tick();
+    stelle(s, Einheit::N, f.staebe);
+    stelle(s, Einheit::A, f.summe);
+    EXPECT_EQ(ansagen(s, f.tasten), f.erwartet);
 }
 
 using namespace taste;
@@ -91,12 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
              {"", "", "", "", ""}}));
 
 TEST(Ansage, NothingForAFieldThatDoesNotExist) {
-    Pruefstand p;
-    p.starte();
-    Bedienung bedienung(p.m, p.N, p.A, p.S);
-    EXPECT_EQ(bedienung.KeyDown(Einheit::N, 7, taste::Rechts, 0), "");
-    EXPECT_EQ(bedienung.KeyDown(Einheit::S, 0, taste::C, 0), "");
-    EXPECT_EQ(p.N.digits() + p.A.digits() + p.S.digits(), std::string(18, '0'));
+    Sitzung s;
+    s.Tick();
+    EXPECT_EQ(s.KeyDown(Einheit::N, 7, taste::Rechts, 0).ansage, "");
+    const Bild& b = s.KeyDown(Einheit::S, 0, taste::C, 0);
+    EXPECT_EQ(b.ansage, "");
+    EXPECT_EQ(b.felder, Sitzung().bild().felder);
 }
 
 TEST(Ansage, RodsAndColumnNameTheSelectedRow) {

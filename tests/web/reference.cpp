@@ -2,8 +2,7 @@
 // "backtab" or "key CODE SHIFT" (a Windows key code), and prints after each what the window
 // shows: the 18 digits, the field with the focus and the selected row. The browser test
 // compares the page with this, key for key.
-#include "../machine/fakes.h"
-#include "machine/ansage.h"
+#include "machine/sitzung.h"
 
 #include <iostream>
 #include <sstream>
@@ -11,11 +10,14 @@
 using namespace rechenmaschine;
 
 int main() {
-    test::Pruefstand p;
+    Sitzung s;
     int fokus = 0; // 0..17: N(1)..N(6), A(1)..A(6), S(1)..S(6)
-    p.N.onFocus = [&] { fokus = p.N.focus - 1; };
-    p.starte();
-    Bedienung bedienung(p.m, p.N, p.A, p.S);
+    const auto folge = [&fokus](const Bild& b) {
+        if (b.fokus) {
+            fokus = static_cast<int>(Nummer(b.fokus->einheit)) * 6 + b.fokus->index - 1;
+        }
+    };
+    folge(s.Tick());
     std::string zeile;
     while (std::getline(std::cin, zeile)) {
         std::istringstream in(zeile);
@@ -27,12 +29,16 @@ int main() {
         } else if (was == "backtab") {
             fokus = (fokus + 17) % 18;
         } else if (was == "key") {
-            bedienung.KeyDown(AlleEinheiten.at(static_cast<std::size_t>(fokus / 6)), fokus % 6 + 1,
-                              static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
+            folge(s.KeyDown(AlleEinheiten.at(static_cast<std::size_t>(fokus / 6)), fokus % 6 + 1,
+                            static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift)));
         }
-        p.log.clear();
-        std::cout << p.N.digits() << p.A.digits() << p.S.digits() << ' ' << "NAS"[fokus / 6]
-                  << fokus % 6 + 1 << ' ' << p.m.zustand().Zeile << std::endl;
+        for (const auto& reihe : s.bild().felder) {
+            for (const std::string& ziffer : reihe) {
+                std::cout << ziffer;
+            }
+        }
+        std::cout << ' ' << "NAS"[fokus / 6] << fokus % 6 + 1 << ' ' << s.zustand().Zeile
+                  << std::endl;
     }
     return 0;
 }
