@@ -6,7 +6,9 @@
 #include "layout/bildschirmtasten.h"
 #include "layout/uiconfig.h"
 #include "machine/ansage.h"
+#include "machine/key_codes.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -29,8 +31,73 @@ std::string_view artname(ui::Art art) {
     return "";
 }
 
-std::string rgb(Farbe c) {
-    return farbe(c);
+struct Benannt {
+    std::string_view name;
+    Farbe farbe;
+};
+
+// Every colour the page draws with, by the name its style sheet uses (as --name).
+constexpr std::array<Benannt, 15> Farben{{
+    {"fenster", ui::Fensterfarbe},
+    {"ueberschrift", ui::Ueberschriftfarbe},
+    {"hinweis", ui::Hinweisfarbe},
+    {"tafel", ui::Tafelfarbe},
+    {"rand", ui::Tafelrand},
+    {"hervorhebung", Hervorhebung},
+    {"normal", Normalfarbe},
+    {"feld", ui::Feldgrund},
+    {"feldschrift", ui::Feldschrift},
+    {"rahmen", ui::Feldrahmen},
+    {"schatten", ui::Feldschatten},
+    {"fokus", ui::Fokusrahmen},
+    {"fokusschein", ui::Fokusschein},
+    {"auswahl", ui::Auswahlgrund},
+    {"auswahlschrift", ui::Auswahlschrift},
+}};
+
+struct Code {
+    std::string_view key; // the browser's KeyboardEvent.key
+    std::int16_t code;
+};
+
+// The browser's names of the keys a Windows key code stands for, as the desktop passes them
+// on; letters, digits and F1..F24 the page counts from their first.
+constexpr std::array<Code, 18> Codes{{
+    {"ArrowLeft", taste::Links},
+    {"ArrowUp", taste::Hoch},
+    {"ArrowRight", taste::Rechts},
+    {"ArrowDown", taste::Runter},
+    {"Backspace", taste::Ruecktaste},
+    {"Tab", taste::Tab},
+    {"Enter", taste::Eingabe},
+    {"Shift", taste::UmschaltTaste},
+    {"Control", taste::StrgTaste},
+    {"Alt", taste::AltTaste},
+    {"Escape", taste::Escape},
+    {" ", taste::Leertaste},
+    {"PageUp", taste::BildHoch},
+    {"PageDown", taste::BildRunter},
+    {"End", taste::Ende},
+    {"Home", taste::Pos1},
+    {"Insert", taste::Einfg},
+    {"Delete", taste::Entf},
+}};
+
+// What the page's script needs of the machine's facts: key codes, shift bits, the font.
+std::string skript() {
+    std::string o = "{\"codes\":{";
+    for (const Code& c : Codes) {
+        json(o, c.key);
+        o += ':' + std::to_string(c.code) + ',';
+    }
+    o.back() = '}';
+    o += ",\"c\":" + std::to_string(taste::C) + ",\"f1\":" + std::to_string(taste::F1) +
+         ",\"umschalt\":" + std::to_string(taste::Umschalt) +
+         ",\"strg\":" + std::to_string(taste::Strg) + ",\"alt\":" + std::to_string(taste::Alt) +
+         ",\"schrift\":";
+    json(o, ui::Seitenschrift);
+    o += '}';
+    return o;
 }
 
 std::string layout() {
@@ -38,9 +105,19 @@ std::string layout() {
     json(o, ui::Fenstertitel);
     o += ",\"breite\":" + std::to_string(ui::px(ui::FensterBreite)) +
          ",\"hoehe\":" + std::to_string(ui::px(ui::FensterHoehe));
-    o += ",\"farben\":{\"fenster\":\"" + rgb(ui::Fensterfarbe) + "\",\"ueberschrift\":\"" +
-         rgb(ui::Ueberschriftfarbe) + "\",\"hinweis\":\"" + rgb(ui::Hinweisfarbe) +
-         "\",\"tafel\":\"" + rgb(ui::Tafelfarbe) + "\",\"rand\":\"" + rgb(ui::Tafelrand) + "\"}";
+    o += ",\"farben\":{";
+    for (const Benannt& f : Farben) {
+        json(o, f.name);
+        o += ':';
+        json(o, farbe(f.farbe));
+        o += ',';
+    }
+    o.back() = '}';
+    o += ",\"schrift\":";
+    json(o, ui::Seitenschrift);
+    o += ",\"schriftdatei\":";
+    json(o, ui::Seitenschriftdatei);
+    o += ",\"skript\":" + skript();
     o += ",\"elemente\":[";
     for (const ui::Steuerelement& e : ui::Steuerelemente) {
         const bool reihe = e.links == ui::KeineSpalte;

@@ -19,8 +19,6 @@ from pathlib import Path
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-SCHRIFT = "fonts/rechenmaschine-sans.woff2"
-SCHRIFTNAME = "Rechenmaschine Sans"
 DIALOGSCHRIFT = 12  # px: 9 pt, the dialog font the credit line is drawn in
 KURZNAME = "Rechenmaschine"
 # Shown instead of the window where the page cannot start; seite.js says the same of WebAssembly.
@@ -28,7 +26,7 @@ OHNE_SKRIPT = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein
 OHNE_WASM = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein WebAssembly ausführt."
 
 
-def schrift(ttf, text, ziel):
+def schrift(ttf, text, ziel, name):
     """The glyphs the page can show, as WOFF2, under a name of its own: the Reserved Font Name
     stays with the unmodified font, as its licence asks of a subset."""
     font = TTFont(ttf)
@@ -42,9 +40,9 @@ def schrift(ttf, text, ziel):
     teiler.subset(font)
     for eintrag in font["name"].names:
         if eintrag.nameID in (1, 4, 16):
-            eintrag.string = SCHRIFTNAME
+            eintrag.string = name
         elif eintrag.nameID == 6:
-            eintrag.string = SCHRIFTNAME.replace(" ", "")
+            eintrag.string = name.replace(" ", "")
     font.flavor = "woff2"
     font.save(ziel)
 
@@ -146,6 +144,15 @@ def seite(vorlage, layout, woff2, kopf):
             .replace("{ohne_skript}", html.escape(OHNE_SKRIPT)))
 
 
+def stilfakten(css, layout):
+    """The style sheet with the layout table's facts put in: its colours as custom properties,
+    the font's name and file."""
+    farben = "".join(f"--{name}:{wert};" for name, wert in layout["farben"].items())
+    return (f":root{{{farben}}}\n"
+            + css.replace("{schrift}", layout["schrift"])
+            .replace("{schriftdatei}", layout["schriftdatei"]))
+
+
 def knapp(text):
     """Script or style as the browser needs it: without the comments on lines of their own
     (and a style's), the indentation and the empty lines. The sources keep them; the page is
@@ -170,8 +177,11 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     layout = json.loads(Path(layout_json).read_text(encoding="utf-8"))
     quelle, icons, site = Path(quelle), Path(icons), Path(site)
     vorlage = (quelle / "index.html").read_text(encoding="utf-8")
-    css = knapp((quelle / "seite.css").read_text(encoding="utf-8"))
-    js = knapp((quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
+    schriftdatei = layout["schriftdatei"]
+    css = knapp(stilfakten((quelle / "seite.css").read_text(encoding="utf-8"), layout))
+    # The machine's facts the script needs (key codes, shift bits, the font's name) come first.
+    js = knapp(f"'use strict';\nconst Fakten = {json.dumps(layout['skript'], ensure_ascii=False)};\n"
+               + (quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
                + (quelle / "tasten.js").read_text(encoding="utf-8"))
     maschine = Path(maschine)
     lader = maschine.read_text(encoding="utf-8")
@@ -183,7 +193,7 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     texte = ("".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
              + "".join(t["zeichen"] for t in layout["tasten"])
              + layout["steuerung"]["zeigen"] + layout["steuerung"]["fuellen"])
-    schrift(ttf, texte + OHNE_SKRIPT, site / SCHRIFT)
+    schrift(ttf, texte + OHNE_SKRIPT, site / schriftdatei, layout["schrift"])
     shutil.copyfile(lizenz, site / "fonts" / "LICENSE")
     shutil.copyfile(icons / "rechenmaschine.svg", site / "icon.svg")
     for groesse in (192, 512):
@@ -206,7 +216,7 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     # start loading before the window's markup is read, and nothing waits for a further request.
     # The hosted page fetches one other file before its first picture, the font, at once.
     kopf = "\n".join([
-        f'<link rel="preload" href="{SCHRIFT}" as="font" type="font/woff2" crossorigin>',
+        f'<link rel="preload" href="{schriftdatei}" as="font" type="font/woff2" crossorigin>',
         f"<style>\n{css}</style>",
         # The small PNG rather than the drawing as SVG: an SVG is a document of its own to
         # read and lay out, on the same thread as the window's first picture.
@@ -214,10 +224,10 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
         '<link rel="manifest" href="manifest.webmanifest">',
         wasm_skript, inline_skript(lader), inline_skript(js),
     ])
-    (site / "index.html").write_text(seite(vorlage, layout, site / SCHRIFT, kopf),
+    (site / "index.html").write_text(seite(vorlage, layout, site / schriftdatei, kopf),
                                      encoding="utf-8")
 
-    dateien = ["index.html", SCHRIFT, "icon.svg", "icon-192.png",
+    dateien = ["index.html", schriftdatei, "icon.svg", "icon-192.png",
                "icon-512.png", "manifest.webmanifest"]
     fassung = hashlib.sha256(b"".join((site / d).read_bytes() for d in dateien))
     vorspann = (f"const Fassung = '{fassung.hexdigest()[:16]}';\n"
@@ -226,17 +236,17 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
                                 encoding="utf-8")
 
     # The one file: the same page with everything it would fetch written into it.
-    css_einzeln = css.replace(f'url("{SCHRIFT}")',
-                              f'url("{data_url("font/woff2", (site / SCHRIFT).read_bytes())}")')
+    css_einzeln = css.replace(f'url("{schriftdatei}")',
+                              f'url("{data_url("font/woff2", (site / schriftdatei).read_bytes())}")')
     if css_einzeln == css:
-        raise SystemExit(f"seite.css does not name {SCHRIFT}")
+        raise SystemExit(f"seite.css does not name {schriftdatei}")
     kopf = "\n".join([
         f"<style>\n{css_einzeln}</style>",
         # The small PNG rather than the drawing as SVG: a fifth of the bytes.
         f'<link rel="icon" href="{data_url("image/png", (icons / "rechenmaschine-192.png").read_bytes())}">',
         wasm_skript, inline_skript(lader), inline_skript(js),
     ])
-    Path(einzeln).write_text(seite(vorlage, layout, site / SCHRIFT, kopf), encoding="utf-8")
+    Path(einzeln).write_text(seite(vorlage, layout, site / schriftdatei, kopf), encoding="utf-8")
 
 
 if __name__ == "__main__":

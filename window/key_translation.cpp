@@ -18,45 +18,45 @@ std::int16_t windowsTastencode(int qtKey) {
     case Qt::Key_Down:
         return taste::Runter;
     case Qt::Key_Backspace:
-        return 8;
+        return taste::Ruecktaste;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return 9;
+        return taste::Tab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return taste::Eingabe;
     case Qt::Key_Shift:
-        return 16;
+        return taste::UmschaltTaste;
     case Qt::Key_Control:
-        return 17;
+        return taste::StrgTaste;
     case Qt::Key_Alt:
-        return 18;
+        return taste::AltTaste;
     case Qt::Key_Escape:
-        return 27;
+        return taste::Escape;
     case Qt::Key_Space:
-        return 32;
+        return taste::Leertaste;
     case Qt::Key_PageUp:
-        return 33;
+        return taste::BildHoch;
     case Qt::Key_PageDown:
-        return 34;
+        return taste::BildRunter;
     case Qt::Key_End:
-        return 35;
+        return taste::Ende;
     case Qt::Key_Home:
-        return 36;
+        return taste::Pos1;
     case Qt::Key_Insert:
-        return 45;
+        return taste::Einfg;
     case Qt::Key_Delete:
-        return 46;
+        return taste::Entf;
     default:
         break;
     }
     // Qt numbers digits and capital letters as ASCII, which is also their virtual-key code;
-    // the letter C thus becomes 67 with or without Shift or Ctrl.
+    // the letter C thus becomes taste::C with or without Shift or Ctrl.
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
         return static_cast<std::int16_t>(qtKey);
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
-        return static_cast<std::int16_t>(112 + (qtKey - Qt::Key_F1));
+        return static_cast<std::int16_t>(taste::F1 + (qtKey - Qt::Key_F1));
     }
     return 0;
 }

@@ -5,41 +5,23 @@
 'use strict';
 
 (() => {
-    const Schrift = '"Rechenmaschine Sans"';
+    // Fakten, written before this script when the page is built, holds the machine's key codes,
+    // its shift bits and the font's name.
+    const Schrift = `"${Fakten.schrift}"`;
     let schrift;  // the font's loading, begun at the start
 
-    // Windows virtual-key codes, as the desktop passes them on; only 37..40 and 67 change anything.
-    const Codes = {
-        ArrowLeft: 37,
-        ArrowUp: 38,
-        ArrowRight: 39,
-        ArrowDown: 40,
-        Backspace: 8,
-        Tab: 9,
-        Enter: 13,
-        Shift: 16,
-        Control: 17,
-        Alt: 18,
-        Escape: 27,
-        ' ': 32,
-        PageUp: 33,
-        PageDown: 34,
-        End: 35,
-        Home: 36,
-        Insert: 45,
-        Delete: 46,
-    };
-
+    // Windows virtual-key codes, as the desktop passes them on.
     function tastencode(e) {
-        if (e.key in Codes) return Codes[e.key];
+        if (e.key in Fakten.codes) return Fakten.codes[e.key];
         if (/^[a-z0-9]$/i.test(e.key)) return e.key.toUpperCase().charCodeAt(0);
         // A layout without Latin letters puts another letter on the C key; it is still C.
-        if (e.code === 'KeyC' && /^\p{L}$/u.test(e.key)) return 67;
+        if (e.code === 'KeyC' && /^\p{L}$/u.test(e.key)) return Fakten.c;
         const f = /^F([1-9]|1[0-9]|2[0-4])$/.exec(e.key);
-        return f ? 111 + Number(f[1]) : 0;
+        return f ? Fakten.f1 - 1 + Number(f[1]) : 0;
     }
 
-    const umschalt = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+    const umschalt = (e) => (e.shiftKey ? Fakten.umschalt : 0) | (e.ctrlKey ? Fakten.strg : 0) |
+        (e.altKey ? Fakten.alt : 0);
 
     // Orca 43, the screen reader of Debian 12's desktops, keeps one last value for all spin
     // buttons and keeps quiet when the next one takes it, even in another field: such a digit
