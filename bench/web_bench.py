@@ -37,7 +37,6 @@ document.fonts.load('37px "B"').then(() => requestAnimationFrame(() => requestAn
 })));
 </script></body></html>
 """
-SCHRIFT = "fonts/rechenmaschine-sans.woff2"
 
 
 def boden(schrift, preload):
@@ -104,16 +103,19 @@ def main():
     args.add_argument("--runs", type=int, default=10)
     args.add_argument("--keys", type=int, default=300)
     a = args.parse_args()
-    einzeln_quelle = os.path.join(os.path.dirname(os.path.abspath(a.site)), "rechenmaschine.html")
+    web = os.path.dirname(os.path.abspath(a.site))
+    einzeln_quelle = os.path.join(web, "rechenmaschine.html")
+    with open(os.path.join(web, "layout.json"), encoding="utf-8") as f:
+        schriftdatei = json.load(f)["schriftdatei"]
     with tempfile.TemporaryDirectory() as ordner:
         site = os.path.join(ordner, "site")
         shutil.copytree(a.site, site)
         with open(os.path.join(site, "boden.html"), "w", encoding="utf-8") as f:
-            f.write(boden(SCHRIFT, preload=True))
+            f.write(boden(schriftdatei, preload=True))
         # The one file and its floor opened from disk, the floor with the same font inline.
         einzeln = os.path.join(ordner, "rechenmaschine.html")
         shutil.copyfile(einzeln_quelle, einzeln)
-        with open(os.path.join(site, SCHRIFT), "rb") as f:
+        with open(os.path.join(site, schriftdatei), "rb") as f:
             schrift = "data:font/woff2;base64," + base64.b64encode(f.read()).decode()
         einzeln_boden = os.path.join(ordner, "boden.html")
         with open(einzeln_boden, "w", encoding="utf-8") as f:

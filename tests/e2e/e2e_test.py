@@ -1,9 +1,13 @@
 """End to end: the real program, real key presses (xdotool), read back through AT-SPI."""
 import subprocess
+from pathlib import Path
 import sys
 import time
 
 import pyatspi
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+import layout  # noqa: E402  (tests/layout.py)
 
 TITLE = "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623"
 UNITS = {"N": "Multiplikationswerk", "A": "Additionswerk", "S": "Speicher"}
@@ -75,7 +79,8 @@ def pixel(png, x, y):
     return out
 
 
-def main(program):
+def main(program, layout_json):
+    tafel = layout.lade(layout_json)
     # Bring up the accessibility bus and its registry before the program looks for them;
     # a program that starts first may find no bus and never register.
     desktop = pyatspi.Registry.getDesktop(0)
@@ -124,10 +129,17 @@ def main(program):
 
         start_shot = "/tmp/e2e_start.png"
         subprocess.run(["import", "-window", win_id, start_shot], check=True)
-        check(pixel(start_shot, 560, 200) == "srgb(255,255,192)", "window background light yellow")
-        check(pixel(start_shot, 20, 3) == "srgb(255,192,192)", "heading bar light red")
-        check(pixel(start_shot, 20, 380) == "srgb(255,192,192)", "second heading bar light red")
-        check(pixel(start_shot, 500, 300) == "srgb(255,255,255)", "the column's paper is white")
+        mx, my, mb, mh = layout.element(tafel, "Mult")
+        rechts = (mx + mb + tafel["breite"]) // 2  # between the column and the window's edge
+        ox, oy, _, _ = layout.element(tafel, "Label4")
+        ux, uy, _, _ = layout.element(tafel, "Label2")
+        check(pixel(start_shot, rechts, my + mh // 2) == "srgb(255,255,192)",
+              "window background light yellow")
+        check(pixel(start_shot, ox + 4, oy + 3) == "srgb(255,192,192)", "heading bar light red")
+        check(pixel(start_shot, ux + 4, uy + 4) == "srgb(255,192,192)",
+              "second heading bar light red")
+        check(pixel(start_shot, mx + 4, my + 220) == "srgb(255,255,255)",
+              "the column's paper is white")
 
         # The rods: N(1) to 3, then the road of one key press in N(3).
         keys("Right", "Right", "Right", "Tab", "Tab")
@@ -176,12 +188,12 @@ def main(program):
         subprocess.run(["import", "-window", win_id, end_shot], check=True)
         # Row 5 is selected again: the '5' of the column is red, the '6' grey.
         reds = subprocess.run(
-            ["convert", end_shot, "-crop", "41x289+496+80", "+repage", "txt:-"],
+            ["convert", end_shot, "-crop", f"{mb}x{mh}+{mx}+{my}", "+repage", "txt:-"],
             check=True, capture_output=True, text=True).stdout.splitlines()[1:]
         red_ys = sorted({int(z.split(",")[1].split(":")[0]) for z in reds
                          if (lambda r, g, b: r > 200 and g < 90 and b < 90)(
                              *map(int, z.split("(")[1].split(")")[0].split(",")[:3]))})
-        check(bool(red_ys) and 4 * 289 // 9 - 8 < red_ys[0] and red_ys[-1] < 5 * 289 // 9 + 8,
+        check(bool(red_ys) and 4 * mh // 9 - 8 < red_ys[0] and red_ys[-1] < 5 * mh // 9 + 8,
               f"the red row on screen is row 5 (y {red_ys[:1]}..{red_ys[-1:]})")
     finally:
         proc.terminate()
@@ -190,7 +202,7 @@ def main(program):
 
 if __name__ == "__main__":
     try:
-        main(sys.argv[1])
+        main(sys.argv[1], sys.argv[2])
     except Exception as error:  # a missing object or a dead bus is a failure, not a crash
         check(False, f"the session ran to its end ({type(error).__name__}: {error})")
     print(f"e2e: {len(checks) - len(failures)} passed, {len(failures)} failed")

@@ -2,6 +2,7 @@
 // of N, A or S with any index 1..6, key code and shift state), checks the machine's invariants
 // after every event, and compares the picture with a small model of the key rules written
 // here, apart from the machine's code.
+#include "machine/key_codes.h"
 #include "machine/sitzung.h"
 
 #include <array>
@@ -178,7 +179,8 @@ private:
     std::size_t pos_ = 0;
 };
 
-constexpr std::array<std::int16_t, 5> Maschinentasten{37, 38, 39, 40, 67};
+constexpr std::array<std::int16_t, 5> Maschinentasten{taste::Links, taste::Hoch, taste::Rechts,
+                                                      taste::Runter, taste::C};
 
 } // namespace
 

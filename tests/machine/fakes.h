@@ -2,6 +2,7 @@
 #pragma once
 
 #include "machine/interfaces.h"
+#include "machine/key_codes.h"
 #include "machine/machine_state.h"
 
 #include <array>
@@ -128,7 +129,7 @@ struct Pruefstand {
         for (int i = 1; i <= 6; ++i) {
             const int ziel = sixDigits[static_cast<std::size_t>(i - 1)] - '0';
             while (N.texts[static_cast<std::size_t>(i - 1)] != std::to_string(ziel)) {
-                m.N_KeyDown(i, 39, 0);
+                m.N_KeyDown(i, taste::Rechts, 0);
             }
         }
         log.clear();

@@ -26,7 +26,7 @@ TEST_P(Reset, ClearsOnlyItsOwnUnitAndNeverTheRow) {
     p.starte();
     p.stelleStaebe("123456");
     for (int k = 0; k < 3; ++k) {
-        p.m.A_KeyDown(6 - k, 40, 0); // rows 6, 7, 8
+        p.m.A_KeyDown(6 - k, taste::Runter, 0); // rows 6, 7, 8
     }
     p.A.set("123456");
     p.m.A_KeyDown(6, 13, 0); // lets the adding unit take its total from the fields

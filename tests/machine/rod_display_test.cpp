@@ -46,7 +46,7 @@ TEST_P(RodPicture, EveryRodAndTheColumnMatchTheirDigitsAndRow) {
     p.starte();
     p.stelleStaebe(GetParam().staebe);
     while (p.m.zustand().Zeile != GetParam().zeile) {
-        p.m.N_KeyDown(1, 40, 0);
+        p.m.N_KeyDown(1, taste::Runter, 0);
     }
     std::string roteReihe;
     for (int i = 0; i < 6; ++i) {

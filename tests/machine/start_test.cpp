@@ -78,12 +78,12 @@ TEST(Start, LeavesFieldsAndTotalAlone) {
 // Before the first timer tick, keys run through the same rules with row 0 and no place values.
 TEST(Start, KeysBeforeStartSettingsStayInRange) {
     Pruefstand p;
-    p.m.A_KeyDown(6, 39, 0);
+    p.m.A_KeyDown(6, taste::Rechts, 0);
     EXPECT_EQ(p.A.digits(), "000000") << "no place values yet, so nothing is added";
-    p.m.N_KeyDown(2, 39, 0);
+    p.m.N_KeyDown(2, taste::Rechts, 0);
     EXPECT_EQ(p.N.digits(), "010000");
     EXPECT_TRUE(roteZeilen(p.Mult, 1).empty()) << "row 0 marks no row";
-    p.m.S_KeyDown(1, 40, 0);
+    p.m.S_KeyDown(1, taste::Runter, 0);
     EXPECT_EQ(p.m.zustand().Zeile, 1);
 }
 

@@ -7,6 +7,9 @@ set -euo pipefail
 window_id=$(realpath "$(dirname "$0")/../../scripts/window_id.sh")
 
 build=$(realpath "$1")
+layout() { /usr/bin/python3 "$(dirname "$0")/../layout.py" "$build/layout.json" "$1"; }
+read -r mx my mb mh < <(layout Mult)
+read -r breite hoehe < <(layout fenster)
 if [[ -z "${PACKAGE_TEST_IN_XVFB:-}" ]]; then
     # -noreset: the program is started and ended several times, and an Xvfb left without a
     # client resets, refusing the next one that connects meanwhile.
@@ -73,18 +76,18 @@ id=$("$window_id" || true)
 sleep 0.5
 import -window "$id" "$scratch/shot.png"
 kill "$pid"
-# The multiplier column is 41 x 289 pixels at (496, 80); row 5 of its 9 is red after start.
-red_rows=$(convert "$scratch/shot.png" -crop 41x289+496+80 +repage txt:- |
+# Row 5 of the multiplier column's 9 is red after start.
+red_rows=$(convert "$scratch/shot.png" -crop "${mb}x${mh}+${mx}+${my}" +repage txt:- |
     awk -F'[(,)]' 'NR > 1 && $3 > 200 && $4 < 90 && $5 < 90 { print $2 + 0 }' |
     sort -n | uniq)
 [[ -n "$red_rows" ]] || fail "no red row: the start-up did not run"
 first=$(head -1 <<<"$red_rows")
 last=$(tail -1 <<<"$red_rows")
 echo "red ink in the column from y=$first to y=$last"
-((first > 4 * 289 / 9 - 8 && last < 5 * 289 / 9 + 8)) || fail "the red row is not row 5"
+((first > 4 * mh / 9 - 8 && last < 5 * mh / 9 + 8)) || fail "the red row is not row 5"
 echo "installed program reached its working state"
 
-# The menu entry's actions start it enlarged: 582 x 542 pixels times their factor.
+# The menu entry's actions start it enlarged: the window's size times their factor.
 desktop="$root/usr/share/applications/org.rechenmaschine.Rechenmaschine.desktop"
 while read -r factor; do
     env QT_SCALE_FACTOR="$factor" "$root/usr/bin/rechenmaschine" &
@@ -95,7 +98,8 @@ while read -r factor; do
     size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    want=$(awk -v f="$factor" 'BEGIN { printf "%dx%d", 582 * f + 0.5, 542 * f + 0.5 }')
+    want=$(awk -v f="$factor" -v b="$breite" -v h="$hoehe" \
+        'BEGIN { printf "%dx%d", b * f + 0.5, h * f + 0.5 }')
     echo "action QT_SCALE_FACTOR=$factor: window $size"
     [[ "$size" == "$want" ]] || fail "the window is $size, not $want"
 done < <(sed -n '/^\[Desktop Action/,$ s/^Exec=env QT_SCALE_FACTOR=\([0-9.]*\) rechenmaschine$/\1/p' "$desktop")

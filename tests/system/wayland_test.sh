@@ -4,10 +4,13 @@
 # The headless compositor has no seat: no keyboard, mouse or clipboard. The tests send their
 # events to the widgets themselves; QT_IM_MODULE=none keeps Qt's text-input context, which
 # needs a seat, out of their way.
-# Usage: wayland_test.sh PROGRAM WINDOW_TEST...
+# Usage: wayland_test.sh PROGRAM LAYOUT_JSON WINDOW_TEST...
 set -euo pipefail
 program=$(realpath "$1")
-shift
+layout() { /usr/bin/python3 "$(dirname "$0")/../layout.py" "$2" "$1"; }
+read -r mx my mb mh < <(layout Mult "$2")
+read -r breite hoehe < <(layout fenster "$2")
+shift 2
 scratch=$(mktemp -d)
 pids=()
 # shellcheck disable=SC2317  # called by the trap
@@ -46,19 +49,18 @@ for _ in $(seq 20); do
     shot=$(find . -maxdepth 1 -name 'wayland-screenshot-*.png' | head -1)
     [[ -n "$shot" ]] || continue
     # The light yellow is the window's: its client area, and the title bar Qt draws above it
-    # in the same palette. The client area is the box's lowest 542 rows.
+    # in the same palette. The client area is the box's lowest rows, as high as the window.
     box=$(convert "$shot" -fill black +opaque "srgb(255,255,192)" -format "%@" info:)
-    [[ "$box" == 582x* ]] || continue
+    [[ "$box" == "${breite}x"* ]] || continue
     IFS='x+' read -r _ h x y <<<"$box"
-    y=$((y + h - 542))
-    # The multiplier column is 41 x 289 pixels at (496, 80) of the client area.
-    red_rows=$(convert "$shot" -crop "41x289+$((x + 496))+$((y + 80))" +repage txt:- |
+    y=$((y + h - hoehe))
+    red_rows=$(convert "$shot" -crop "${mb}x${mh}+$((x + mx))+$((y + my))" +repage txt:- |
         awk -F'[(,)]' 'NR > 1 && $3 > 200 && $4 < 90 && $5 < 90 { print $2 + 0 }' | sort -n | uniq)
     [[ -n "$red_rows" ]] || continue
     first=$(head -1 <<<"$red_rows")
     last=$(tail -1 <<<"$red_rows")
     echo "window at $x,$y; red ink in the column from y=$first to y=$last"
-    ((first > 4 * 289 / 9 - 8 && last < 5 * 289 / 9 + 8)) || fail "the red row is not row 5"
+    ((first > 4 * mh / 9 - 8 && last < 5 * mh / 9 + 8)) || fail "the red row is not row 5"
     grep -i "warn\|error" "$scratch/program.err" && fail "the program complained"
     echo "the program runs on Wayland with row 5 red"
     exit 0

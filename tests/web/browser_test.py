@@ -175,7 +175,7 @@ def seitenregeln(driver):
     vorher = driver.execute_script(ZUSTAND)
     driver.execute_script("""
         const s = window.rechenmaschine.seite;
-        for (const einheit of [3, -1, 4]) s.rufe('rm_key', einheit, 1, 39, 0);
+        for (const einheit of [3, -1, 4]) s.rufe('rm_key', einheit, 1, Fakten.codes.ArrowRight, 0);
         s.zeichne(s.rufe('rm_tick'));""")
     nachher = driver.execute_script(ZUSTAND)
     check(nachher == vorher, f"no unknown unit and no second tick changes anything ({nachher})")

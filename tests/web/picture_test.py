@@ -6,11 +6,15 @@ Usage: picture_test.py chromium|firefox|webkit SITE_FOLDER_OR_ONE_FILE DESKTOP_P
 import os
 import sys
 import tempfile
+from pathlib import Path
 
 from selenium.webdriver.common.keys import Keys
 
 import bilder
 import browser
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+import layout  # noqa: E402  (tests/layout.py)
 
 # As the desktop's picture test presses them: rods 3 and 7, row 6, a borrow, a digit stored.
 FOLGE = [(t, None) for t in
@@ -23,11 +27,14 @@ FOLGE = [(t, None) for t in
 # to 5 pixels off at its ends. Borders, colours and every glyph are still compared.
 SPIEL = {"webkit": 5}
 
-# The inside of the focused field: the browser's caret blinks there, the desktop's does not.
-FOKUS = {"start": (18, 26, 36, 44), "keys": (178, 490, 37, 45)}
+# The field focused in each picture: inside its frame the browser's caret blinks there, the
+# desktop's does not.
+FOKUS = {"start": "N1", "keys": "S3"}
 
 
 def main(browsername, site, vorlagen):
+    # The page's layout table lies beside both editions.
+    tafel = layout.lade(Path(site).resolve().parent / "layout.json")
     gleich = 0
     with browser.page(site) as url:
         for skala in (1, 2):
@@ -39,7 +46,8 @@ def main(browsername, site, vorlagen):
                     png = driver.bild("fenster")
                     ist = bilder.lies(png)
                     soll = bilder.lies(os.path.join(vorlagen, f"{name}@{skala}.png"))
-                    x, y, w, h = FOKUS[name]
+                    x, y, w, h = layout.element(tafel, FOKUS[name])
+                    x, y, w, h = x + 2, y + 2, w - 4, h - 4
                     n, wo = bilder.unterschied(ist, soll, skala,
                                                [(x * skala, y * skala, w * skala, h * skala)],
                                                SPIEL.get(browsername, 1))
