@@ -6,8 +6,10 @@ namespace rechenmaschine {
 
 class TextPanelWidget;
 
-// Makes the rods and the multiplier column readable by screen readers: what is printed on a
-// panel, and which row is selected, as its accessible description.
+// What a screen reader gets of the window's own controls: a digit field is a spin button with
+// no text to edit, a panel is named by the machine (its row and cell) and described by what
+// is printed on it, the announcer is a notification. Also keeps the fields' caret and text
+// events, which describe no text a client could read, from the platform's bridge.
 void installiereBarrierefreiheit();
 
 // The description a screen reader gets for a panel, e.g.

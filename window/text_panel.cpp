@@ -65,7 +65,7 @@ void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::st
     }
 }
 
-// A linear search: a panel shows a few dozen distinct texts at most (29 for the machine).
+// A linear search: a rod shows 19 distinct texts at most (tens 0..8, units 0..9), the column 9.
 int TextPanelWidget::textIndex(std::string_view line) {
     for (std::size_t k = 0; k < texte_.size(); ++k) {
         if (texte_[k].roh == line) {
