@@ -41,7 +41,8 @@ class Zeitgeber : public StartTimer {
 public:
     void setInterval(int ms) override { intervall = ms; }
     void setEnabled(bool an) override { eingeschaltet = an; }
-    int laeuft() const { return eingeschaltet && intervall > 0 ? intervall : 0; }
+    // An interval of 0 stops it as well.
+    int laeuft() const { return eingeschaltet ? intervall : 0; }
 
     int intervall = Startintervall;
     bool eingeschaltet = true;
@@ -104,17 +105,10 @@ const Bild& Sitzung::KeyDown(Einheit einheit, int index, std::int16_t tastencode
                              std::int16_t umschaltstatus) {
     bild_.fokus.reset();
     const Ziffernfelder vorher = bild_.felder;
-    switch (einheit) {
-    case Einheit::N:
-        t_->maschine.N_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    case Einheit::A:
-        t_->maschine.A_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    case Einheit::S:
-        t_->maschine.S_KeyDown(index, tastencode, umschaltstatus);
-        break;
-    }
+    using Regel = void (Maschine::*)(int, std::int16_t, std::int16_t);
+    constexpr std::array<Regel, 3> Regeln{&Maschine::N_KeyDown, &Maschine::A_KeyDown,
+                                          &Maschine::S_KeyDown};
+    (t_->maschine.*Regeln.at(Nummer(einheit)))(index, tastencode, umschaltstatus);
     return fertig(NachTaste(einheit, index, tastencode, vorher, bild_.felder, zustand()));
 }
 

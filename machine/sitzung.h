@@ -32,7 +32,6 @@ inline constexpr std::size_t Tafelanzahl = 7;
 struct Fokus {
     Einheit einheit;
     int index; // 1..6
-    friend constexpr bool operator==(const Fokus&, const Fokus&) = default;
 };
 
 // Everything the window shows, and what it is to do, after one step.

@@ -82,7 +82,8 @@ public:
         if (!schonGestartet) { // the start settings run once per run of the program
             modell_.gestartet = true;
             modell_.zeile = 5;
-            pruefe(b.fokus == Fokus{Einheit::N, 1}, "the start focuses N1");
+            pruefe(b.fokus && b.fokus->einheit == Einheit::N && b.fokus->index == 1,
+                   "the start focuses N1");
         } else {
             pruefe(!b.fokus, "a late tick moves no focus");
         }
