@@ -4,8 +4,10 @@
 // colours are the machine's (machine/interfaces.h), as it draws them.
 #pragma once
 
+#include "machine/einheit.h"
 #include "machine/interfaces.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -82,14 +84,28 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
     {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, ""},
 }};
 
-// Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
-consteval const Steuerelement& element(std::string_view name) {
+constexpr const Steuerelement* findeElement(std::string_view name) {
     for (const auto& e : Steuerelemente) {
         if (e.name == name) {
-            return e;
+            return &e;
         }
     }
+    return nullptr;
+}
+
+// Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
+consteval const Steuerelement& element(std::string_view name) {
+    if (const Steuerelement* e = findeElement(name)) {
+        return *e;
+    }
     throw "unknown control";
+}
+
+// A unit's row of fields is named by the unit's letter; every unit has one.
+static_assert(std::all_of(AlleEinheiten.begin(), AlleEinheiten.end(),
+                          [](Einheit e) { return findeElement(Buchstabe(e)) != nullptr; }));
+constexpr const Steuerelement& ziffernfelder(Einheit einheit) {
+    return *findeElement(Buchstabe(einheit));
 }
 
 } // namespace rechenmaschine::ui

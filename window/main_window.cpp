@@ -86,21 +86,8 @@ QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
     return label;
 }
 
-// A unit's row of fields as the layout table places it.
-const ui::Steuerelement& ziffernfelder(Einheit einheit) {
-    switch (einheit) {
-    case Einheit::N:
-        return ui::element("N");
-    case Einheit::A:
-        return ui::element("A");
-    case Einheit::S:
-        return ui::element("S");
-    }
-    return ui::element("N"); // not reached: every unit has its case
-}
-
 std::array<DigitField*, 6> erzeugeFelder(Einheit einheit, QWidget* parent) {
-    const ui::Steuerelement& e = ziffernfelder(einheit);
+    const ui::Steuerelement& e = ui::ziffernfelder(einheit);
     // Before the first field exists: with a screen reader running, Qt makes and keeps an
     // accessible object for each widget as it is created.
     installiereBarrierefreiheit();
@@ -203,9 +190,11 @@ void N1::Timer1_Timer() {
 void N1::zeige(const Bild& bild) {
     for (Einheit einheit : AlleEinheiten) {
         for (int i = 1; i <= 6; ++i) {
-            const QString text = qtext(bild.feld(einheit, i));
-            if (feld(einheit, i)->text() != text) {
-                feld(einheit, i)->schreibe(text);
+            const std::string& text = bild.feld(einheit, i);
+            std::string& gezeigt = gezeigt_.at(Nummer(einheit)).at(static_cast<std::size_t>(i - 1));
+            if (text != gezeigt) {
+                feld(einheit, i)->schreibe(qtext(text));
+                gezeigt = text;
             }
         }
     }

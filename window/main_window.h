@@ -53,7 +53,8 @@ private:
     StartTimerAdapter* Timer1_ = nullptr;
     AnsageWidget* Ansage_ = nullptr;
     Sitzung sitzung_;
-    QString letzteZiffer_; // the digit a field last took
+    Ziffernfelder gezeigt_; // the digits the fields show: each field starts at "0"
+    QString letzteZiffer_;  // the digit a field last took
 };
 
 } // namespace rechenmaschine
