@@ -1,6 +1,7 @@
 #include "floor_window.h"
 
 #include "layout/uiconfig.h"
+#include "window/text_panel.h" // alsQColor only: the floor has none of the panel
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,8 +29,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), Qt::white);
-        p.setPen(QColor(96, 96, 96));
+        p.fillRect(rect(), alsQColor(ui::Tafelfarbe));
+        p.setPen(alsQColor(ui::Tafelrand));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
@@ -52,7 +53,7 @@ FloorWindow::FloorWindow() {
     setWindowTitle(qtext(ui::Fenstertitel));
     setFixedSize(ui::px(ui::FensterBreite), ui::px(ui::FensterHoehe));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 192));
+    pal.setColor(QPalette::Window, alsQColor(ui::Fensterfarbe));
     setPalette(pal);
     setAutoFillBackground(true);
     std::size_t feld = 0, tafel = 0;
