@@ -36,15 +36,14 @@ struct Benannt {
     Farbe farbe;
 };
 
-// Every colour the page draws with, by the name its style sheet uses (as --name).
-constexpr std::array<Benannt, 15> Farben{{
+// Every colour of the page's markup and style sheet, by the name the sheet uses (as --name);
+// the rows' colours come with each picture, as the machine draws them.
+constexpr std::array<Benannt, 13> Farben{{
     {"fenster", ui::Fensterfarbe},
     {"ueberschrift", ui::Ueberschriftfarbe},
     {"hinweis", ui::Hinweisfarbe},
     {"tafel", ui::Tafelfarbe},
     {"rand", ui::Tafelrand},
-    {"hervorhebung", Hervorhebung},
-    {"normal", Normalfarbe},
     {"feld", ui::Feldgrund},
     {"feldschrift", ui::Feldschrift},
     {"rahmen", ui::Feldrahmen},
