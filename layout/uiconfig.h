@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace rechenmaschine::ui {
@@ -84,28 +85,30 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
     {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, ""},
 }};
 
-constexpr const Steuerelement* findeElement(std::string_view name) {
-    for (const auto& e : Steuerelemente) {
-        if (e.name == name) {
-            return &e;
-        }
+// The place of a control in the table, or the table's size for none. An index rather than a
+// pointer: GCC cannot compare pointers into the table at compile time under the sanitizers.
+constexpr std::size_t findeElement(std::string_view name) {
+    std::size_t k = 0;
+    while (k < Steuerelemente.size() && Steuerelemente[k].name != name) {
+        ++k;
     }
-    return nullptr;
+    return k;
 }
 
 // Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
 consteval const Steuerelement& element(std::string_view name) {
-    if (const Steuerelement* e = findeElement(name)) {
-        return *e;
+    if (findeElement(name) == Steuerelemente.size()) {
+        throw "unknown control";
     }
-    throw "unknown control";
+    return Steuerelemente[findeElement(name)];
 }
 
 // A unit's row of fields is named by the unit's letter; every unit has one.
-static_assert(std::all_of(AlleEinheiten.begin(), AlleEinheiten.end(),
-                          [](Einheit e) { return findeElement(Buchstabe(e)) != nullptr; }));
+static_assert(std::all_of(AlleEinheiten.begin(), AlleEinheiten.end(), [](Einheit e) {
+    return findeElement(Buchstabe(e)) < Steuerelemente.size();
+}));
 constexpr const Steuerelement& ziffernfelder(Einheit einheit) {
-    return *findeElement(Buchstabe(einheit));
+    return Steuerelemente[findeElement(Buchstabe(einheit))];
 }
 
 } // namespace rechenmaschine::ui
