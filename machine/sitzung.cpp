@@ -48,15 +48,18 @@ public:
     bool eingeschaltet = true;
 };
 
+// The six rods' recorders, each writing into its panel of the picture.
+std::array<Tafel, 6> Staebe(Bild& b) {
+    return {Tafel{b.tafeln[0]}, Tafel{b.tafeln[1]}, Tafel{b.tafeln[2]},
+            Tafel{b.tafeln[3]}, Tafel{b.tafeln[4]}, Tafel{b.tafeln[5]}};
+}
+
 } // namespace
 
 struct Sitzung::Teile {
     explicit Teile(Bild& b)
         : N(Einheit::N, b.felder[0], b.fokus), A(Einheit::A, b.felder[1], b.fokus),
-          S(Einheit::S, b.felder[2], b.fokus), Nep{Tafel{b.tafeln[0]}, Tafel{b.tafeln[1]},
-                                                   Tafel{b.tafeln[2]}, Tafel{b.tafeln[3]},
-                                                   Tafel{b.tafeln[4]}, Tafel{b.tafeln[5]}},
-          Mult(b.tafeln[6]),
+          S(Einheit::S, b.felder[2], b.fokus), Nep(Staebe(b)), Mult(b.tafeln[6]),
           maschine(Bedienelemente{
               N, A, S, {&Nep[0], &Nep[1], &Nep[2], &Nep[3], &Nep[4], &Nep[5]}, Mult, Timer1}) {}
 
