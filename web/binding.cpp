@@ -25,7 +25,7 @@ Sitzung& die() {
 }
 
 const char* alsJson(const Bild& b) {
-    antwort = bildJson(b);
+    bildJson(antwort, b);
     return antwort.c_str();
 }
 

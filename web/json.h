@@ -28,17 +28,18 @@ inline void json(std::string& out, std::string_view text) {
     out += '"';
 }
 
-inline std::string farbe(Farbe f) {
-    char puffer[8];
-    std::snprintf(puffer, sizeof puffer, "#%02x%02x%02x", f.rot, f.gruen, f.blau);
-    return puffer;
+// A colour as a JSON string, "#rrggbb": nothing in it needs escaping.
+inline void farbe(std::string& out, Farbe f) {
+    char puffer[10];
+    std::snprintf(puffer, sizeof puffer, "\"#%02x%02x%02x\"", f.rot, f.gruen, f.blau);
+    out += puffer;
 }
 
 // The picture as the page reads it: the 18 digits in tab order, the field to focus by its id
 // ("" for none), the timer, the row, each panel's lines as [colour, text], the panels' names
-// and the announcement.
-inline std::string bildJson(const Bild& b) {
-    std::string o = "{\"felder\":[";
+// and the announcement. Written into `o`, whose memory is kept from key to key.
+inline void bildJson(std::string& o, const Bild& b) {
+    o = "{\"felder\":[";
     for (const auto& reihe : b.felder) {
         for (const std::string& t : reihe) {
             json(o, t);
@@ -55,7 +56,7 @@ inline std::string bildJson(const Bild& b) {
         o += '[';
         for (const Druckzeile& z : tafel) {
             o += '[';
-            json(o, farbe(z.farbe));
+            farbe(o, z.farbe);
             o += ',';
             json(o, z.text);
             o += "],";
@@ -75,7 +76,6 @@ inline std::string bildJson(const Bild& b) {
     o += ",\"ansage\":";
     json(o, b.ansage);
     o += '}';
-    return o;
 }
 
 } // namespace rechenmaschine::web

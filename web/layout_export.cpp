@@ -108,7 +108,7 @@ std::string layout() {
     for (const Benannt& f : Farben) {
         json(o, f.name);
         o += ':';
-        json(o, farbe(f.farbe));
+        farbe(o, f.farbe);
         o += ',';
     }
     o.back() = '}';

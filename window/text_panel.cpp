@@ -50,9 +50,8 @@ void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::st
     const bool anders = neu != eintraege_ || reihe != reihe_;
     eintraege_ = std::move(neu);
     reihe_ = reihe;
-    const QString neuerName = QString::fromStdString(name);
-    const bool umbenannt = neuerName != name_;
-    name_ = neuerName;
+    const bool umbenannt = name != name_;
+    name_ = name;
     if (QAccessible::isActive()) {
         if (umbenannt) {
             QAccessibleEvent e(this, QAccessible::NameChanged);

@@ -38,7 +38,9 @@ public:
     void zeige(const std::vector<Druckzeile>& zeilen, const std::string& name, int reihe);
 
     std::vector<Line> lines() const;
-    QString zugangsname() const { return name_.isEmpty() ? accessibleName() : name_; }
+    QString zugangsname() const {
+        return name_.empty() ? accessibleName() : QString::fromStdString(name_);
+    }
     int ausgewaehlteReihe() const { return reihe_; }
     int zeilenhoehe() const { return zeilenhoehe_; }
     int zeilenJeReihe() const { return zeilenJeReihe_; }
@@ -67,7 +69,7 @@ private:
     int zeilenhoehe_ = 0;
     std::vector<Eintrag> eintraege_;
     std::vector<Vorbereitet> texte_;
-    QString name_;
+    std::string name_;
     int reihe_ = 0;
 };
 
