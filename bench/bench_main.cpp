@@ -77,14 +77,14 @@ Fenster baue(bool echt, Malzaehler& zaehler) {
     }
     auto gemalt = std::make_shared<std::map<QObject*, bool>>();
     zaehler.beiPaint = [gemalt, echt](QObject* o) {
-        auto* tafel = qobject_cast<rechenmaschine::TextPanelWidget*>(o);
-        if (!echt || (tafel != nullptr && !tafel->lines().empty())) {
+        auto* tafel = qobject_cast<rechenmaschine::Tafel*>(o);
+        if (!echt || (tafel != nullptr && !tafel->druckzeilen().empty())) {
             (*gemalt)[o] = true;
         }
     };
     auto* fensterN1 = echt ? static_cast<N1*>(f.widget.get()) : nullptr;
     f.bereit = [gemalt, fensterN1, &f] {
-        const bool gestartet = fensterN1 == nullptr || !fensterN1->Timer1().isEnabled();
+        const bool gestartet = fensterN1 == nullptr || !fensterN1->Timer1().isActive();
         return gestartet && gemalt->size() == f.tafeln.size();
     };
     for (QWidget* t : f.tafeln) {

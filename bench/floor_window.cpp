@@ -1,6 +1,6 @@
 #include "floor_window.h"
 
-#include "layout/uiconfig.h"
+#include "layout/window_layout.h"
 #include "window/text_panel.h" // alsQColor only: the floor has none of the panel
 
 #include <QKeyEvent>
@@ -70,7 +70,7 @@ FloorWindow::FloorWindow() {
             }
             break;
         }
-        case ui::Art::Ziffernfelder:
+        case ui::Art::Feldreihe:
             for (int spalte : ui::Spalten) {
                 auto* f = new EinfachesFeld(QStringLiteral("0"), this);
                 f->setGeometry(ui::px(spalte), oben, breite, hoehe);

@@ -1,5 +1,5 @@
-// The only ways the machine reaches the screen. The window implements them with
-// toolkit widgets; tests implement them with recorders.
+// The only ways the machine reaches its fields, panels and start timer. The session
+// (session.h) implements them with recorders whose contents make its picture.
 #pragma once
 
 #include <cstdint>
@@ -40,10 +40,10 @@ public:
     virtual void printLine(std::string_view line) = 0;
 };
 
-// The start-up timer: an interval of 0 stops it.
-class StartTimer {
+// The start timer Timer1: an interval of 0 stops it.
+class Zeitgeber {
 public:
-    virtual ~StartTimer() = default;
+    virtual ~Zeitgeber() = default;
     virtual void setInterval(int milliseconds) = 0;
     virtual void setEnabled(bool enabled) = 0;
 };

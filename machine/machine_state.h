@@ -21,14 +21,15 @@ struct Maschinenzustand {
     std::string Zelle;
 };
 
-// The controls the machine works on. They belong to the window and outlive the machine.
+// The fields, panels and timer the machine works on; whoever holds the machine owns them, and
+// they outlive it.
 struct Bedienelemente {
     DigitFieldArray& N;
     DigitFieldArray& A;
     DigitFieldArray& S;
     std::array<TextPanel*, 6> Nep; // Nep[0] is rod 1
     TextPanel& Mult;
-    StartTimer& Timer1;
+    Zeitgeber& Timer1;
 };
 
 class Maschine {
@@ -64,7 +65,7 @@ private:
     DigitFieldArray& S_;
     std::array<TextPanel*, 6> Nep_;
     TextPanel& Mult_;
-    StartTimer& Timer1_;
+    Zeitgeber& Timer1_;
     Maschinenzustand z_;
 };
 

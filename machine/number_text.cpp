@@ -5,17 +5,17 @@
 
 namespace rechenmaschine {
 
-std::string TextAusZahl(std::int32_t zahl) {
+std::string textAusZahl(std::int32_t zahl) {
     return std::to_string(zahl);
 }
 
-std::string Zellentext(std::int32_t ziffer, std::int32_t reihe) {
+std::string zellentext(std::int32_t ziffer, std::int32_t reihe) {
     std::string text = "0";
-    text += TextAusZahl(ziffer * reihe);
+    text += textAusZahl(ziffer * reihe);
     return text.substr(text.size() - 2);
 }
 
-std::int16_t ZahlAusText(std::string_view text) {
+std::int16_t zahlAusText(std::string_view text) {
     if (text.empty()) {
         return 0;
     }

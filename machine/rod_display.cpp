@@ -24,7 +24,7 @@ void Maschine::Zeichne_Neper_neu() {
         stab.clear();
         for (std::int32_t j = 1; j <= 9; ++j) {
             stab.setTextColor(j == z_.Zeile ? Hervorhebung : Normalfarbe);
-            z_.Zelle = Zellentext(z_.NZiffer[static_cast<std::size_t>(i)], j);
+            z_.Zelle = zellentext(z_.NZiffer[static_cast<std::size_t>(i)], j);
             stab.printLine(verbinde("  ", z_.Zelle.substr(0, 1)));
             stab.printLine(verbinde("     ", z_.Zelle.substr(1, 1)));
         }
@@ -32,7 +32,7 @@ void Maschine::Zeichne_Neper_neu() {
     Mult_.clear();
     for (std::int32_t j = 1; j <= 9; ++j) {
         Mult_.setTextColor(j == z_.Zeile ? Hervorhebung : Normalfarbe);
-        Mult_.printLine(verbinde(" ", TextAusZahl(j), " "));
+        Mult_.printLine(verbinde(" ", textAusZahl(j), " "));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "key_codes.h"
 #include "machine_state.h"
 #include "number_text.h"
+#include "unit.h"
 
 #include <cstdint>
 #include <string>
@@ -9,21 +10,15 @@ namespace rechenmaschine {
 
 namespace {
 
-// The window only ever reports 1..6; anything else is a fault elsewhere and is ignored
-// rather than allowed to index past the arrays.
-bool gueltigerIndex(int index) {
-    return index >= 1 && index <= 6;
-}
-
 std::size_t slot(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::int16_t eins_weniger(std::int16_t ziffer) {
+std::int16_t einsWeniger(std::int16_t ziffer) {
     return ziffer < 1 ? std::int16_t{9} : static_cast<std::int16_t>(ziffer - 1);
 }
 
-std::int16_t eins_mehr(std::int16_t ziffer) {
+std::int16_t einsMehr(std::int16_t ziffer) {
     return ziffer > 8 ? std::int16_t{0} : static_cast<std::int16_t>(ziffer + 1);
 }
 
@@ -34,13 +29,13 @@ std::int16_t eins_mehr(std::int16_t ziffer) {
 bool Maschine::Zaehle_Ziffer(DigitFieldArray& felder, int index, std::int16_t& ziffer,
                              std::int16_t tastencode) {
     if (tastencode == taste::Links) {
-        ziffer = eins_weniger(ziffer);
+        ziffer = einsWeniger(ziffer);
     } else if (tastencode == taste::Rechts) {
-        ziffer = eins_mehr(ziffer);
+        ziffer = einsMehr(ziffer);
     } else {
         return false;
     }
-    felder.setText(index, TextAusZahl(ziffer));
+    felder.setText(index, textAusZahl(ziffer));
     return true;
 }
 
@@ -57,11 +52,11 @@ bool Maschine::Bewege_Zeile(std::int16_t tastencode) {
 }
 
 void Maschine::N_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
-    if (!gueltigerIndex(index)) {
+    if (!gibtEs(index)) { // a fault elsewhere: ignored rather than indexed past the arrays
         return;
     }
     auto& ziffer = z_.NZiffer[slot(index)];
-    ziffer = ZahlAusText(N_.text(index));
+    ziffer = zahlAusText(N_.text(index));
     if (!Zaehle_Ziffer(N_, index, ziffer, tastencode) && !Bewege_Zeile(tastencode) &&
         tastencode == taste::C) {
         Setzealleszurueck("N");
@@ -74,14 +69,14 @@ std::int32_t Maschine::Lies_Summe() const {
     // Wide enough for any six 16-bit field values, so a faulty field text cannot overflow.
     std::int64_t summe = 0;
     for (int i = 1; i <= 6; ++i) {
-        summe += std::int64_t{ZahlAusText(A_.text(i))} * z_.Stellenwert[slot(6 - i)];
+        summe += std::int64_t{zahlAusText(A_.text(i))} * z_.Stellenwert[slot(6 - i)];
     }
     return summe >= 0 && summe <= 999999 ? static_cast<std::int32_t>(summe) : 0;
 }
 
 void Maschine::Schreibe_Summe() {
     std::string text = "000000";
-    text += TextAusZahl(z_.Summe);
+    text += textAusZahl(z_.Summe);
     const std::string ziffern = text.substr(text.size() - 6);
     for (int i = 1; i <= 6; ++i) {
         A_.setText(i, ziffern.substr(slot(i - 1), 1));
@@ -89,7 +84,7 @@ void Maschine::Schreibe_Summe() {
 }
 
 void Maschine::A_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
-    if (!gueltigerIndex(index)) {
+    if (!gibtEs(index)) {
         return;
     }
     z_.Summe = Lies_Summe();
@@ -123,11 +118,11 @@ void Maschine::A_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umsc
 }
 
 void Maschine::S_KeyDown(int index, std::int16_t tastencode, std::int16_t /*umschaltstatus*/) {
-    if (!gueltigerIndex(index)) {
+    if (!gibtEs(index)) {
         return;
     }
     for (int i = 1; i <= 6; ++i) {
-        z_.SZiffer[slot(i)] = ZahlAusText(S_.text(i));
+        z_.SZiffer[slot(i)] = zahlAusText(S_.text(i));
     }
     if (Zaehle_Ziffer(S_, index, z_.SZiffer[slot(index)], tastencode)) {
         return;

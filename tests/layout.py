@@ -13,6 +13,14 @@ def lade(pfad):
     return json.loads(Path(pfad).read_text(encoding="utf-8"))
 
 
+def vom_bau(pfad):
+    """The layout table of the build a built file or folder lies in (build/PRESET/layout.json)."""
+    for ordner in Path(pfad).resolve().parents:
+        if (ordner / "layout.json").exists():
+            return lade(ordner / "layout.json")
+    raise FileNotFoundError(f"no layout.json in a folder above {pfad}")
+
+
 def element(layout, name):
     """A control's place and size in pixels: (x, y, width, height)."""
     for e in layout["elemente"]:
@@ -24,8 +32,8 @@ def element(layout, name):
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
-    tafel = lade(sys.argv[1])
+    tabelle = lade(sys.argv[1])
     if sys.argv[2] == "fenster":
-        print(tafel["breite"], tafel["hoehe"])
+        print(tabelle["breite"], tabelle["hoehe"])
     else:
-        print(*element(tafel, sys.argv[2]))
+        print(*element(tabelle, sys.argv[2]))

@@ -13,12 +13,11 @@ namespace {
 
 class TafelZugang : public QAccessibleWidget {
 public:
-    explicit TafelZugang(TextPanelWidget* tafel)
-        : QAccessibleWidget(tafel, QAccessible::StaticText) {}
+    explicit TafelZugang(Tafel* tafel) : QAccessibleWidget(tafel, QAccessible::StaticText) {}
 
     // Orca reads a panel's name, never its description: the name says the selected row.
     QString text(QAccessible::Text t) const override {
-        const auto* tafel = static_cast<const TextPanelWidget*>(widget());
+        const auto* tafel = static_cast<const Tafel*>(widget());
         if (t == QAccessible::Name) {
             return tafel->zugangsname();
         }
@@ -29,14 +28,14 @@ public:
     }
 };
 
-class AnsageZugang : public QAccessibleWidget {
+class AnsagerZugang : public QAccessibleWidget {
 public:
-    explicit AnsageZugang(AnsageWidget* ansage)
+    explicit AnsagerZugang(Ansager* ansage)
         : QAccessibleWidget(ansage, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            return static_cast<const AnsageWidget*>(widget())->text();
+            return static_cast<const Ansager*>(widget())->text();
         }
         return QAccessibleWidget::text(t);
     }
@@ -47,7 +46,7 @@ public:
 // movement of Left and Right is not read out as text navigation.
 class FeldZugang : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit FeldZugang(DigitField* feld) : QAccessibleWidget(feld, QAccessible::SpinBox) {}
+    explicit FeldZugang(Ziffernfeld* feld) : QAccessibleWidget(feld, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface) {
@@ -70,18 +69,18 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
-    const DigitField& feld() const { return *static_cast<const DigitField*>(widget()); }
+    const Ziffernfeld& feld() const { return *static_cast<const Ziffernfeld*>(widget()); }
 };
 
 QAccessibleInterface* fabrik(const QString& klasse, QObject* objekt) {
-    if (klasse == QLatin1String("rechenmaschine::TextPanelWidget")) {
-        return new TafelZugang(static_cast<TextPanelWidget*>(objekt));
+    if (klasse == QLatin1String("rechenmaschine::Tafel")) {
+        return new TafelZugang(static_cast<Tafel*>(objekt));
     }
-    if (klasse == QLatin1String("rechenmaschine::DigitField")) {
-        return new FeldZugang(static_cast<DigitField*>(objekt));
+    if (klasse == QLatin1String("rechenmaschine::Ziffernfeld")) {
+        return new FeldZugang(static_cast<Ziffernfeld*>(objekt));
     }
-    if (klasse == QLatin1String("rechenmaschine::AnsageWidget")) {
-        return new AnsageZugang(static_cast<AnsageWidget*>(objekt));
+    if (klasse == QLatin1String("rechenmaschine::Ansager")) {
+        return new AnsagerZugang(static_cast<Ansager*>(objekt));
     }
     return nullptr;
 }
@@ -98,7 +97,7 @@ void weiterleiten(QAccessibleEvent* event) {
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
     case QAccessible::TextUpdated:
-        if (qobject_cast<DigitField*>(event->object()) != nullptr) {
+        if (qobject_cast<Ziffernfeld*>(event->object()) != nullptr) {
             return;
         }
         break;
@@ -126,8 +125,8 @@ void installiereBarrierefreiheit() {
     }
 }
 
-QString beschreibung(const TextPanelWidget& tafel) {
-    const auto& zeilen = tafel.lines();
+QString beschreibung(const Tafel& tafel) {
+    const auto& zeilen = tafel.druckzeilen();
     if (zeilen.empty()) {
         return QStringLiteral("leer");
     }
@@ -138,7 +137,7 @@ QString beschreibung(const TextPanelWidget& tafel) {
     for (std::size_t k = 0; k + jeReihe <= zeilen.size(); k += jeReihe) {
         QString reihe;
         for (std::size_t z = k; z < k + jeReihe; ++z) {
-            reihe += zeilen[z].text.trimmed();
+            reihe += QString::fromStdString(zeilen[z].text).trimmed();
         }
         reihen << reihe;
         if (reihen.size() == zeile) {

@@ -4,7 +4,7 @@
 
 namespace rechenmaschine {
 
-AnsageWidget::AnsageWidget(QWidget* parent) : QWidget(parent) {
+Ansager::Ansager(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Ansage"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -12,7 +12,7 @@ AnsageWidget::AnsageWidget(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void AnsageWidget::sage(const QString& text) {
+void Ansager::sage(const QString& text) {
     text_ = text;
     emit gesagt(text);
     if (!QAccessible::isActive()) {

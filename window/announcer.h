@@ -9,10 +9,10 @@ namespace rechenmaschine {
 // Qt 6.8 has an announcement event for this. Before it, the only way Orca demonstrably
 // speaks is a notification appearing: this widget has the notification role, takes the
 // text as its name and is shown; it has no size and paints nothing.
-class AnsageWidget : public QWidget {
+class Ansager : public QWidget {
     Q_OBJECT
 public:
-    explicit AnsageWidget(QWidget* parent);
+    explicit Ansager(QWidget* parent);
 
     void sage(const QString& text);
     QString text() const { return text_; }

@@ -27,8 +27,8 @@ bool nurLesend(const QKeyEvent& e) {
 
 } // namespace
 
-DigitField::DigitField(int index, QWidget* parent)
-    : QLineEdit(QStringLiteral("0"), parent), index_(index), text_(QStringLiteral("0")) {
+Ziffernfeld::Ziffernfeld(QWidget* parent)
+    : QLineEdit(QStringLiteral("0"), parent), text_(QStringLiteral("0")) {
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -36,13 +36,10 @@ DigitField::DigitField(int index, QWidget* parent)
     setDragEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     // Whatever got past the filters (an accessibility client, say) is put back at once.
-    connect(this, &QLineEdit::textChanged, this, &DigitField::halteText);
+    connect(this, &QLineEdit::textChanged, this, &Ziffernfeld::halteText);
 }
 
-void DigitField::schreibe(const QString& text) {
-    if (text == text_) {
-        return; // the adding unit rewrites all six digits at every key; most stay as they are
-    }
+void Ziffernfeld::schreibe(const QString& text) {
     text_ = text;
     setText(text);
     if (QAccessible::isActive()) {
@@ -51,14 +48,14 @@ void DigitField::schreibe(const QString& text) {
     }
 }
 
-void DigitField::halteText() {
+void Ziffernfeld::halteText() {
     if (text() != text_) {
         setText(text_);
     }
 }
 
-void DigitField::keyPressEvent(QKeyEvent* event) {
-    emit keyDown(index_, windowsTastencode(*event), umschaltstatus(*event));
+void Ziffernfeld::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(windowsTastencode(*event), umschaltstatus(*event));
     if (nurLesend(*event)) {
         QLineEdit::keyPressEvent(event);
     } else {
@@ -66,12 +63,12 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void DigitField::inputMethodEvent(QInputMethodEvent* event) {
+void Ziffernfeld::inputMethodEvent(QInputMethodEvent* event) {
     event->ignore();
 }
 
 // QLineEdit tells an input method it is welcome whatever the widget attribute says.
-QVariant DigitField::inputMethodQuery(Qt::InputMethodQuery query) const {
+QVariant Ziffernfeld::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) {
         return false;
     }
@@ -79,7 +76,7 @@ QVariant DigitField::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 // The middle button pastes the selection on X11.
-void DigitField::mousePressEvent(QMouseEvent* event) {
+void Ziffernfeld::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) {
         event->accept();
         return;
@@ -87,7 +84,7 @@ void DigitField::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
 }
 
-void DigitField::mouseReleaseEvent(QMouseEvent* event) {
+void Ziffernfeld::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) {
         event->accept();
         return;

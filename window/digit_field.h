@@ -8,16 +8,17 @@ namespace rechenmaschine {
 
 // A one-digit field that takes the focus and shows its caret, but whose text only the
 // machine changes: every edit path of QLineEdit is closed or undone.
-class DigitField : public QLineEdit {
+class Ziffernfeld : public QLineEdit {
     Q_OBJECT
 public:
-    DigitField(int index, QWidget* parent);
+    explicit Ziffernfeld(QWidget* parent);
 
+    // The digit the machine gave it.
     void schreibe(const QString& text);
 
 signals:
     // Raised before the field's own handling of the key, which still follows.
-    void keyDown(int index, std::int16_t tastencode, std::int16_t umschaltstatus);
+    void keyDown(std::int16_t tastencode, std::int16_t umschaltstatus);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,7 +30,6 @@ protected:
 private:
     void halteText();
 
-    int index_;
     QString text_;
 };
 

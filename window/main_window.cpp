@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include "accessibility.h"
-#include "layout/uiconfig.h"
+#include "layout/window_layout.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,7 +19,7 @@ namespace {
 // buttons and keeps quiet when the next one takes it, even in another field: there such a digit
 // is announced. Orca 48, beside Qt 6.8 (Debian 13), keeps a value per field and says the digit
 // itself; announced as well, it would be heard twice.
-constexpr bool ZifferWiederholen = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+constexpr bool ZiffernWiederholen = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 
 QRect pixel(int links, const ui::Steuerelement& e) {
     return {ui::px(links), ui::px(e.oben), ui::px(e.breite), ui::px(e.hoehe)};
@@ -86,31 +86,24 @@ QLabel* erzeugeLabel(const ui::Steuerelement& e, QWidget* parent) {
     return label;
 }
 
-std::array<DigitField*, 6> erzeugeFelder(Einheit einheit, QWidget* parent) {
-    const ui::Steuerelement& e = ui::ziffernfelder(einheit);
-    // Before the first field exists: with a screen reader running, Qt makes and keeps an
-    // accessible object for each widget as it is created.
-    installiereBarrierefreiheit();
-    std::array<DigitField*, 6> felder{};
-    for (int i = 1; i <= 6; ++i) {
-        auto* f = new DigitField(i, parent);
-        f->setObjectName(qtext(e.name) + QString::number(i));
-        f->setGeometry(pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], e));
-        f->setFont(schrift(e.schriftPx));
-        // The style draws a field's frame from the window colour: take the toolkit's own
-        // rather than the yellow the window passes down.
-        QPalette p = f->palette();
-        p.setColor(QPalette::Window, QApplication::palette(f).color(QPalette::Window));
-        f->setPalette(p);
-        f->setAccessibleName(qtext(Feldname(einheit, i)));
-        felder[static_cast<std::size_t>(i - 1)] = f;
-    }
-    return felder;
+Ziffernfeld* erzeugeFeld(Feld feld, QWidget* parent) {
+    const ui::Steuerelement& e = ui::feldreihe(feld.einheit);
+    auto* f = new Ziffernfeld(parent);
+    f->setObjectName(qtext(e.name) + QString::number(feld.index));
+    f->setGeometry(pixel(ui::Spalten[static_cast<std::size_t>(feld.index - 1)], e));
+    f->setFont(schrift(e.schriftPx));
+    // The style draws a field's frame from the window colour: take the toolkit's own rather
+    // than the yellow the window passes down.
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, QApplication::palette(f).color(QPalette::Window));
+    f->setPalette(p);
+    f->setAccessibleName(qtext(feldname(feld)));
+    return f;
 }
 
-TextPanelWidget* erzeugeTafel(const QString& name, int zeilenJeReihe, QRect ort, int schriftPx,
-                              QWidget* parent) {
-    auto* tafel = new TextPanelWidget(zeilenJeReihe, parent);
+Tafel* erzeugeTafel(const QString& name, int zeilenJeReihe, QRect ort, int schriftPx,
+                    QWidget* parent) {
+    auto* tafel = new Tafel(zeilenJeReihe, parent);
     tafel->setObjectName(name);
     tafel->setGeometry(ort);
     tafel->setFont(schrift(schriftPx));
@@ -119,9 +112,7 @@ TextPanelWidget* erzeugeTafel(const QString& name, int zeilenJeReihe, QRect ort,
 
 } // namespace
 
-N1::N1()
-    : felder_{erzeugeFelder(Einheit::N, this), erzeugeFelder(Einheit::A, this),
-              erzeugeFelder(Einheit::S, this)} {
+N1::N1() : sitzung_(ZiffernWiederholen) {
     setObjectName(QStringLiteral("N1"));
     setWindowTitle(qtext(ui::Fenstertitel));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(rechenmaschine_xpm))));
@@ -131,44 +122,44 @@ N1::N1()
     std::size_t l = 0;
     for (const auto& e : ui::Steuerelemente) {
         if (e.art == ui::Art::Ueberschrift || e.art == ui::Art::Hinweis) {
-            labels_[l] = erzeugeLabel(e, this);
-            labels_[l++]->lower(); // the fields overlap the heading bars and lie above them
+            labels_.at(l) = erzeugeLabel(e, this);
+            labels_.at(l++)->lower(); // the fields overlap the heading bars and lie above them
         }
+    }
+
+    // Before the first field exists: with a screen reader running, Qt makes and keeps an
+    // accessible object for each widget as it is created.
+    installiereBarrierefreiheit();
+    // Made in tab order, which is then N(1)..N(6), A(1)..A(6), S(1)..S(6), and round again.
+    for (std::size_t k = 0; k < Feldanzahl; ++k) {
+        felder_[k] = erzeugeFeld(Feld::an(k), this);
+        if (k > 0) {
+            setTabOrder(felder_[k - 1], felder_[k]);
+        }
+        connect(felder_[k], &Ziffernfeld::keyDown, this,
+                [this, k](std::int16_t code, std::int16_t shift) {
+                    KeyDown(Feld::an(k), code, shift);
+                });
     }
 
     const auto& nep = ui::element("Nep");
     for (int i = 1; i <= 6; ++i) {
-        Nep_[static_cast<std::size_t>(i - 1)] = erzeugeTafel(
+        tafeln_.at(static_cast<std::size_t>(i - 1)) = erzeugeTafel(
             QStringLiteral("Nep%1").arg(i), 2,
             pixel(ui::Spalten[static_cast<std::size_t>(i - 1)], nep), nep.schriftPx, this);
     }
     const auto& mult = ui::element("Mult");
-    Mult_ = erzeugeTafel(QStringLiteral("Mult"), 1, pixel(mult.links, mult), mult.schriftPx, this);
+    tafeln_.back() =
+        erzeugeTafel(QStringLiteral("Mult"), 1, pixel(mult.links, mult), mult.schriftPx, this);
 
-    // Tab order: N(1)..N(6), A(1)..A(6), S(1)..S(6), and round again.
-    QWidget* vorher = nullptr;
-    for (const auto& reihe : felder_) {
-        for (DigitField* f : reihe) {
-            if (vorher != nullptr) {
-                setTabOrder(vorher, f);
-            }
-            vorher = f;
-        }
+    ansager_ = new Ansager(this);
+    const Bild& bild = sitzung_.bild();
+    for (std::size_t p = 0; p < Tafelanzahl; ++p) {
+        tafeln_[p]->zeige(bild.tafeln[p], bild.namen[p], bild.reihe);
     }
-
-    Timer1_ = new StartTimerAdapter(sitzung_.bild().timer, this);
-    Ansage_ = new AnsageWidget(this);
-    zeige(sitzung_.bild());
-
-    for (Einheit einheit : AlleEinheiten) {
-        for (int i = 1; i <= 6; ++i) {
-            connect(feld(einheit, i), &DigitField::keyDown, this,
-                    [this, einheit](int index, std::int16_t code, std::int16_t shift) {
-                        KeyDown(einheit, index, code, shift);
-                    });
-        }
-    }
-    connect(Timer1_, &StartTimerAdapter::tick, this, &N1::Timer1_Timer);
+    Timer1_.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1_, &QTimer::timeout, this, [this] { zeige(sitzung_.Tick()); });
+    zeige(Ereignisse{});
 }
 
 N1::~N1() = default;
@@ -183,54 +174,36 @@ void N1::Setzealleszurueck(std::string_view einheit) {
     zeige(sitzung_.Setzealleszurueck(einheit));
 }
 
-void N1::Timer1_Timer() {
-    zeige(sitzung_.Tick());
+void N1::KeyDown(Feld feld, std::int16_t tastencode, std::int16_t umschaltstatus) {
+    zeige(sitzung_.KeyDown(feld.einheit, feld.index, tastencode, umschaltstatus));
 }
 
-void N1::zeige(const Bild& bild) {
-    for (Einheit einheit : AlleEinheiten) {
-        for (int i = 1; i <= 6; ++i) {
-            const std::string& text = bild.feld(einheit, i);
-            std::string& gezeigt = gezeigt_.at(Nummer(einheit)).at(static_cast<std::size_t>(i - 1));
-            if (text != gezeigt) {
-                feld(einheit, i)->schreibe(qtext(text));
-                gezeigt = text;
-            }
+void N1::zeige(const Ereignisse& e) {
+    const Bild& bild = sitzung_.bild();
+    for (std::size_t k = 0; k < Feldanzahl; ++k) {
+        if (e.ziffern.test(k)) {
+            felder_[k]->schreibe(qtext(bild.ziffer(Feld::an(k))));
         }
     }
     for (std::size_t p = 0; p < Tafelanzahl; ++p) {
-        TextPanelWidget* tafel = p < Nep_.size() ? Nep_[p] : Mult_;
-        tafel->zeige(bild.tafeln[p], bild.namen[p], bild.zeile);
-    }
-    if (bild.timer > 0) {
-        Timer1_->setInterval(bild.timer);
-        Timer1_->setEnabled(true);
-    } else {
-        Timer1_->setInterval(0);
-        Timer1_->setEnabled(false);
-    }
-    if (bild.fokus) {
-        feld(bild.fokus->einheit, bild.fokus->index)->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-// Orca 43 keeps quiet on a digit the last changed field also took (see ZifferWiederholen):
-// the one rule the desktop adds to what the session announces.
-void N1::KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus) {
-    const bool gibtEs = index >= 1 && index <= 6;
-    const std::string vorher = gibtEs ? sitzung_.bild().feld(einheit, index) : std::string();
-    const Bild& bild = sitzung_.KeyDown(einheit, index, tastencode, umschaltstatus);
-    QString text = qtext(bild.ansage);
-    if (gibtEs && bild.feld(einheit, index) != vorher) {
-        const QString ziffer = qtext(bild.feld(einheit, index));
-        if (ZifferWiederholen && text.isEmpty() && ziffer == letzteZiffer_) {
-            text = ziffer;
+        if (e.tafeln.test(p) || e.reihe) {
+            tafeln_[p]->zeige(bild.tafeln[p], bild.namen[p], bild.reihe);
         }
-        letzteZiffer_ = ziffer;
     }
-    zeige(bild);
-    if (!text.isEmpty()) {
-        Ansage_->sage(text);
+    // Timer1 is the picture's: it runs at its interval while the picture says so.
+    if (bild.timer > 0) {
+        if (!Timer1_.isActive() || Timer1_.interval() != bild.timer) {
+            Timer1_.start(bild.timer);
+        }
+    } else if (Timer1_.isActive() || Timer1_.interval() != 0) {
+        Timer1_.stop();
+        Timer1_.setInterval(0);
+    }
+    if (e.fokus) {
+        feld(*e.fokus)->setFocus(Qt::OtherFocusReason);
+    }
+    if (!e.ansage.empty()) {
+        ansager_->sage(qtext(e.ansage));
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "announcer.h"
 #include "digit_field.h"
-#include "machine/sitzung.h"
-#include "start_timer.h"
+#include "machine/session.h"
 #include "text_panel.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -15,8 +15,8 @@
 namespace rechenmaschine {
 
 // The program's one window: it owns every control and the machine's session, hands the
-// session the KeyDown of its 18 fields and the tick of Timer1, and shows the picture the
-// session answers with. It reads nothing back from its controls.
+// session the KeyDown of its 18 fields and the tick of Timer1, draws what the session's
+// picture changed and does what the step asks once. It reads nothing back from its controls.
 class N1 : public QWidget {
     Q_OBJECT
 public:
@@ -27,34 +27,28 @@ public:
     void Starteinstellugen();
     void Setzealleszurueck(std::string_view einheit);
 
-    DigitField* N(int index) const { return feld(Einheit::N, index); }
-    DigitField* A(int index) const { return feld(Einheit::A, index); }
-    DigitField* S(int index) const { return feld(Einheit::S, index); }
-    TextPanelWidget* Nep(int index) const { return Nep_.at(static_cast<std::size_t>(index - 1)); }
-    TextPanelWidget* Mult() const { return Mult_; }
+    Ziffernfeld* N(int index) const { return feld({Einheit::N, index}); }
+    Ziffernfeld* A(int index) const { return feld({Einheit::A, index}); }
+    Ziffernfeld* S(int index) const { return feld({Einheit::S, index}); }
+    Tafel* Nep(int index) const { return tafeln_.at(static_cast<std::size_t>(index - 1)); }
+    Tafel* Mult() const { return tafeln_.back(); }
     QLabel* label(std::string_view name) const;
-    const StartTimerAdapter& Timer1() const { return *Timer1_; }
-    const Sitzung& maschine() const { return sitzung_; }
-    const AnsageWidget& Ansage() const { return *Ansage_; }
+    const QTimer& Timer1() const { return Timer1_; }
+    const Sitzung& sitzung() const { return sitzung_; }
+    const Ansager& ansager() const { return *ansager_; }
 
 private:
-    void Timer1_Timer();
-    void KeyDown(Einheit einheit, int index, std::int16_t tastencode, std::int16_t umschaltstatus);
-    // Every control as the picture has it; each is touched only where it differs.
-    void zeige(const Bild& bild);
-    DigitField* feld(Einheit einheit, int index) const {
-        return felder_.at(Nummer(einheit)).at(static_cast<std::size_t>(index - 1));
-    }
+    void KeyDown(Feld feld, std::int16_t tastencode, std::int16_t umschaltstatus);
+    // The parts of the picture the step changed, and what it asks once.
+    void zeige(const Ereignisse& ereignisse);
+    Ziffernfeld* feld(Feld f) const { return felder_.at(f.position()); }
 
     std::array<QLabel*, 5> labels_{};
-    std::array<std::array<DigitField*, 6>, 3> felder_{};
-    std::array<TextPanelWidget*, 6> Nep_{};
-    TextPanelWidget* Mult_ = nullptr;
-    StartTimerAdapter* Timer1_ = nullptr;
-    AnsageWidget* Ansage_ = nullptr;
+    std::array<Ziffernfeld*, Feldanzahl> felder_{}; // in tab order
+    std::array<Tafel*, Tafelanzahl> tafeln_{};      // the six rods, then Mult
+    QTimer Timer1_;
+    Ansager* ansager_ = nullptr;
     Sitzung sitzung_;
-    Ziffernfelder gezeigt_; // the digits the fields show: each field starts at "0"
-    QString letzteZiffer_;  // the digit a field last took
 };
 
 } // namespace rechenmaschine

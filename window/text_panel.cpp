@@ -1,6 +1,6 @@
 #include "text_panel.h"
 
-#include "layout/uiconfig.h"
+#include "layout/window_layout.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -16,15 +16,14 @@ constexpr int Rand = 1; // the single border; printing starts inside it
 
 } // namespace
 
-TextPanelWidget::TextPanelWidget(int zeilenJeReihe, QWidget* parent)
-    : QWidget(parent), zeilenJeReihe_(zeilenJeReihe) {
+Tafel::Tafel(int zeilenJeReihe, QWidget* parent) : QWidget(parent), zeilenJeReihe_(zeilenJeReihe) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     zeilenhoehe_ = fontMetrics().height();
 }
 
-void TextPanelWidget::changeEvent(QEvent* event) {
+void Tafel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         // The lines stay; only their layout is redone for the new font.
         zeilenhoehe_ = fontMetrics().height();
@@ -34,8 +33,7 @@ void TextPanelWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::string& name,
-                            int reihe) {
+void Tafel::zeige(const std::vector<Druckzeile>& zeilen, const std::string& name, int reihe) {
     std::vector<Eintrag> neu;
     neu.reserve(zeilen.size());
     for (const Druckzeile& z : zeilen) {
@@ -49,6 +47,7 @@ void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::st
     }
     const bool anders = neu != eintraege_ || reihe != reihe_;
     eintraege_ = std::move(neu);
+    zeilen_ = zeilen;
     reihe_ = reihe;
     const bool umbenannt = name != name_;
     name_ = name;
@@ -65,7 +64,7 @@ void TextPanelWidget::zeige(const std::vector<Druckzeile>& zeilen, const std::st
 }
 
 // A linear search: a rod shows 19 distinct texts at most (tens 0..8, units 0..9), the column 9.
-int TextPanelWidget::textIndex(std::string_view line) {
+int Tafel::textIndex(std::string_view line) {
     for (std::size_t k = 0; k < texte_.size(); ++k) {
         if (texte_[k].roh == line) {
             return static_cast<int>(k);
@@ -81,29 +80,20 @@ int TextPanelWidget::textIndex(std::string_view line) {
     return static_cast<int>(texte_.size() - 1);
 }
 
-void TextPanelWidget::bereiteVor() {
+void Tafel::bereiteVor() {
     for (Vorbereitet& t : texte_) {
         t.statisch.prepare(QTransform(), font());
     }
 }
 
-QRect TextPanelWidget::zeilenRechteck(std::size_t zeile) const {
+QRect Tafel::zeilenRechteck(std::size_t zeile) const {
     return {Rand, Rand + static_cast<int>(zeile) * zeilenhoehe_, width() - 2 * Rand, zeilenhoehe_};
-}
-
-std::vector<TextPanelWidget::Line> TextPanelWidget::lines() const {
-    std::vector<Line> out;
-    out.reserve(eintraege_.size());
-    for (const Eintrag& e : eintraege_) {
-        out.push_back({QColor(e.farbe), texte_[static_cast<std::size_t>(e.text)].text});
-    }
-    return out;
 }
 
 // The border and the paper tile the panel as rectangles of whole logical pixels. At a
 // fractional scale factor each device pixel then belongs to exactly one of them, so a partial
 // repaint gives the same pixels as a full one.
-void TextPanelWidget::paintEvent(QPaintEvent* event) {
+void Tafel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect innen = rect().adjusted(Rand, Rand, -Rand, -Rand);
     const QColor rand = alsQColor(ui::Tafelrand);

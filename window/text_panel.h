@@ -1,6 +1,6 @@
 #pragma once
 
-#include "machine/sitzung.h"
+#include "machine/session.h"
 
 #include <QColor>
 #include <QStaticText>
@@ -19,25 +19,20 @@ inline QColor alsQColor(Farbe f) {
 // A rod or the multiplier column: keeps the lines of the last picture and paints them in
 // paintEvent, so it survives being covered, hidden or scaled.
 //
-// The machine reprints every panel at every key, but only a few lines differ from what is on
-// the screen; those alone are repainted. A panel shows only a handful of distinct texts, each
-// laid out once and kept.
-class TextPanelWidget : public QWidget {
+// It is given its part of the picture only when the session says it changed, and then
+// repaints only the lines that differ from what is on the screen. A panel shows only a handful
+// of distinct texts, each laid out once and kept.
+class Tafel : public QWidget {
     Q_OBJECT
 public:
-    struct Line {
-        QColor farbe;
-        QString text;
-    };
-
     // lines per row: 2 on a rod (tens over units), 1 in the multiplier column
-    TextPanelWidget(int zeilenJeReihe, QWidget* parent);
+    Tafel(int zeilenJeReihe, QWidget* parent);
 
     // The panel's part of a picture: its lines, what a screen reader calls it and the row it
     // names as selected (1..9, 0 for none).
     void zeige(const std::vector<Druckzeile>& zeilen, const std::string& name, int reihe);
 
-    std::vector<Line> lines() const;
+    const std::vector<Druckzeile>& druckzeilen() const { return zeilen_; }
     QString zugangsname() const {
         return name_.empty() ? accessibleName() : QString::fromStdString(name_);
     }
@@ -67,6 +62,7 @@ private:
 
     int zeilenJeReihe_;
     int zeilenhoehe_ = 0;
+    std::vector<Druckzeile> zeilen_;
     std::vector<Eintrag> eintraege_;
     std::vector<Vorbereitet> texte_;
     std::string name_;

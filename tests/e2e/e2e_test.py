@@ -80,7 +80,7 @@ def pixel(png, x, y):
 
 
 def main(program, layout_json):
-    tafel = layout.lade(layout_json)
+    tabelle = layout.lade(layout_json)
     # Bring up the accessibility bus and its registry before the program looks for them;
     # a program that starts first may find no bus and never register.
     desktop = pyatspi.Registry.getDesktop(0)
@@ -129,10 +129,10 @@ def main(program, layout_json):
 
         start_shot = "/tmp/e2e_start.png"
         subprocess.run(["import", "-window", win_id, start_shot], check=True)
-        mx, my, mb, mh = layout.element(tafel, "Mult")
-        rechts = (mx + mb + tafel["breite"]) // 2  # between the column and the window's edge
-        ox, oy, _, _ = layout.element(tafel, "Label4")
-        ux, uy, _, _ = layout.element(tafel, "Label2")
+        mx, my, mb, mh = layout.element(tabelle, "Mult")
+        rechts = (mx + mb + tabelle["breite"]) // 2  # between the column and the window's edge
+        ox, oy, _, _ = layout.element(tabelle, "Label4")
+        ux, uy, _, _ = layout.element(tabelle, "Label2")
         check(pixel(start_shot, rechts, my + mh // 2) == "srgb(255,255,192)",
               "window background light yellow")
         check(pixel(start_shot, ox + 4, oy + 3) == "srgb(255,192,192)", "heading bar light red")

@@ -1,9 +1,10 @@
 // Turns arbitrary bytes into a run of a session (the start timer's tick at some moment, KeyDown
 // of N, A or S with any index 1..6, key code and shift state), checks the machine's invariants
-// after every event, and compares the picture with a small model of the key rules written
-// here, apart from the machine's code.
+// after every event, compares the picture with a small model of the key rules written here,
+// apart from the machine's code, and checks that each step marks exactly the parts of the
+// picture it changed.
 #include "machine/key_codes.h"
-#include "machine/sitzung.h"
+#include "machine/session.h"
 
 #include <array>
 #include <cstddef>
@@ -40,36 +41,36 @@ struct Modell {
     static int runter(int d) { return d < 1 ? 9 : d - 1; }
     static int hoch(int d) { return d > 8 ? 0 : d + 1; }
 
-    void taste(char einheit, int i, int code) {
-        auto& d = einheit == 'N' ? n[static_cast<std::size_t>(i - 1)]
-                                 : s[static_cast<std::size_t>(i - 1)];
-        if (code == 38) {
+    void taste(Einheit einheit, int i, int code) {
+        auto& d = einheit == Einheit::N ? n[static_cast<std::size_t>(i - 1)]
+                                        : s[static_cast<std::size_t>(i - 1)];
+        if (code == taste::Hoch) {
             zeileHoch();
-        } else if (code == 40) {
+        } else if (code == taste::Runter) {
             zeileRunter();
         }
-        if (einheit == 'A') {
+        if (einheit == Einheit::A) {
             int stelle = 1;
             for (int k = i; k < 6; ++k) {
                 stelle *= 10;
             }
             if (!gestartet) {
                 summe = 0; // no place values yet: every field counts nothing
-            } else if (code == 37) {
+            } else if (code == taste::Links) {
                 summe = summe - stelle < 0 ? 0 : summe - stelle;
-            } else if (code == 39) {
+            } else if (code == taste::Rechts) {
                 summe = summe + stelle > 999999 ? 0 : summe + stelle;
-            } else if (code == 67) {
+            } else if (code == taste::C) {
                 summe = 0;
             }
             return;
         }
-        if (code == 37) {
+        if (code == taste::Links) {
             d = runter(d);
-        } else if (code == 39) {
+        } else if (code == taste::Rechts) {
             d = hoch(d);
-        } else if (code == 67) {
-            (einheit == 'N' ? n : s).fill(0);
+        } else if (code == taste::C) {
+            (einheit == Einheit::N ? n : s).fill(0);
         }
     }
 };
@@ -78,27 +79,25 @@ class Lauf {
 public:
     void start() {
         const bool schonGestartet = modell_.gestartet;
-        const Bild& b = s_.Tick();
+        const Ereignisse e = s_.Tick();
         if (!schonGestartet) { // the start settings run once per run of the program
             modell_.gestartet = true;
             modell_.zeile = 5;
-            pruefe(b.fokus && b.fokus->einheit == Einheit::N && b.fokus->index == 1,
-                   "the start focuses N1");
+            pruefe(e.fokus == Feld{Einheit::N, 1}, "the start focuses N1");
         } else {
-            pruefe(!b.fokus, "a late tick moves no focus");
+            pruefe(!e.fokus, "a late tick moves no focus");
         }
-        pruefe(b.timer == 0, "timer off after start");
+        pruefe(s_.bild().timer == 0, "timer off after start");
         const auto& st = s_.zustand().Stellenwert;
         pruefe(st[0] == 1 && st[6] == 1000000, "place values");
-        vergleiche(b);
+        vergleiche(e);
     }
 
-    void taste(char einheit, int i, std::int16_t code, std::int16_t shift) {
-        const Einheit e = einheit == 'N' ? Einheit::N : einheit == 'A' ? Einheit::A : Einheit::S;
-        const Bild& b = s_.KeyDown(e, i, code, shift);
+    void taste(Einheit einheit, int i, std::int16_t code, std::int16_t shift) {
+        const Ereignisse e = s_.KeyDown(einheit, i, code, shift);
         modell_.taste(einheit, i, code);
-        pruefe(!b.fokus, "a key moves no focus");
-        vergleiche(b);
+        pruefe(!e.fokus, "a key moves no focus");
+        vergleiche(e);
     }
 
 private:
@@ -112,9 +111,22 @@ private:
         return s;
     }
 
-    void vergleiche(const Bild& b) {
+    void vergleiche(const Ereignisse& e) {
+        const Bild& b = s_.bild();
+        for (std::size_t k = 0; k < Feldanzahl; ++k) {
+            const Feld f = Feld::an(k);
+            pruefe(e.ziffern.test(k) == (b.ziffer(f) != vorher_.ziffer(f)),
+                   "a step marks exactly the digits it changed");
+        }
+        for (std::size_t p = 0; p < Tafelanzahl; ++p) {
+            pruefe(e.tafeln.test(p) ==
+                       (b.tafeln[p] != vorher_.tafeln[p] || b.namen[p] != vorher_.namen[p]),
+                   "a step marks exactly the panels it changed");
+        }
+        pruefe(e.reihe == (b.reihe != vorher_.reihe), "a step marks a new row");
+        vorher_ = b;
         const auto& z = s_.zustand();
-        const auto n = ziffern(b.felder[0]), a = ziffern(b.felder[1]), s = ziffern(b.felder[2]);
+        const auto n = ziffern(b.ziffern[0]), a = ziffern(b.ziffern[1]), s = ziffern(b.ziffern[2]);
         int gezeigt = 0;
         for (char c : a) {
             gezeigt = gezeigt * 10 + (c - '0');
@@ -122,7 +134,7 @@ private:
         if (modell_.gestartet) {
             pruefe(z.Zeile >= 1 && z.Zeile <= 9, "row 1..9 after start");
         }
-        pruefe(z.Zeile == modell_.zeile && b.zeile == modell_.zeile, "row as the model");
+        pruefe(z.Zeile == modell_.zeile && b.reihe == modell_.zeile, "row as the model");
         pruefe(z.Summe >= 0 && z.Summe <= 999999, "total in range");
         pruefe(gezeigt == z.Summe, "adding unit spells the total");
         pruefe(z.Summe == modell_.summe, "total as the model");
@@ -150,7 +162,7 @@ private:
                 pruefe(unten.text.size() == 6 && unten.text.compare(0, 5, "     ") == 0 &&
                            unten.text[5] == char('0' + p % 10),
                        "units line");
-                const Farbe f = j == modell_.zeile ? Farbe{255, 0, 0} : Farbe{200, 200, 200};
+                const Farbe f = j == modell_.zeile ? Hervorhebung : Normalfarbe;
                 pruefe(oben.farbe == f && unten.farbe == f, "cell colour: one red row, the row");
             }
         }
@@ -160,11 +172,12 @@ private:
             pruefe(zeile.text.size() == 3 && zeile.text[0] == ' ' &&
                        zeile.text[1] == char('0' + j) && zeile.text[2] == ' ',
                    "column number");
-            pruefe((zeile.farbe == Farbe{255, 0, 0}) == (j == modell_.zeile), "column colour");
+            pruefe((zeile.farbe == Hervorhebung) == (j == modell_.zeile), "column colour");
         }
     }
 
     Sitzung s_;
+    Bild vorher_ = s_.bild();
     Modell modell_;
 };
 
@@ -194,7 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             lauf.start();
             continue;
         }
-        const char einheit = "NAS"[op % 3];
+        const Einheit einheit = AlleEinheiten[op % AlleEinheiten.size()];
         const int index = 1 + b.naechstes() % 6;
         const std::uint8_t wahl = b.naechstes();
         std::int16_t code;

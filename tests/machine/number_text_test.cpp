@@ -17,7 +17,7 @@ void PrintTo(const TextFall& f, std::ostream* os) {
 class ZahlAusTextTest : public ::testing::TestWithParam<TextFall> {};
 
 TEST_P(ZahlAusTextTest, ReadsPlainDecimalAndEverythingElseAsZero) {
-    EXPECT_EQ(ZahlAusText(GetParam().text), GetParam().erwartet) << '"' << GetParam().text << '"';
+    EXPECT_EQ(zahlAusText(GetParam().text), GetParam().erwartet) << '"' << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ZahlAusTextTest,
@@ -29,11 +29,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, ZahlAusTextTest,
                                            TextFall{"1 ", 0}, TextFall{"x", 0}, TextFall{"1e3", 0},
                                            TextFall{"\xc2\xb3", 0}));
 
-TEST(TextAusZahl, IsPlainDecimalWithoutLeadingBlank) {
-    EXPECT_EQ(TextAusZahl(7), "7");
-    EXPECT_EQ(TextAusZahl(0), "0");
-    EXPECT_EQ(TextAusZahl(1000), "1000");
-    EXPECT_EQ(TextAusZahl(999999), "999999");
+TEST(textAusZahl, IsPlainDecimalWithoutLeadingBlank) {
+    EXPECT_EQ(textAusZahl(7), "7");
+    EXPECT_EQ(textAusZahl(0), "0");
+    EXPECT_EQ(textAusZahl(1000), "1000");
+    EXPECT_EQ(textAusZahl(999999), "999999");
 }
 
 } // namespace

@@ -1,15 +1,15 @@
-#include "fakes.h"
+// The start: the machine before its start settings, the picture they leave, and keys pressed
+// before the start timer's tick.
+#include "keys.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace rechenmaschine::test {
 namespace {
 
 TEST(Start, MachineIsAllZeroAndPanelsEmptyBeforeStartSettings) {
-    Pruefstand p;
-    const auto& z = p.m.zustand();
+    const Sitzung s;
+    const auto& z = s.zustand();
     EXPECT_EQ(z.Zeile, 0);
     EXPECT_EQ(z.Summe, 0);
     EXPECT_TRUE(z.Zelle.empty());
@@ -18,73 +18,50 @@ TEST(Start, MachineIsAllZeroAndPanelsEmptyBeforeStartSettings) {
         EXPECT_EQ(z.SZiffer[k], 0);
         EXPECT_EQ(z.Stellenwert[k], 0);
     }
-    EXPECT_TRUE(p.log.empty()) << "creating the machine must not touch the controls";
+    for (const auto& tafel : s.bild().tafeln) {
+        EXPECT_TRUE(tafel.empty());
+    }
+    EXPECT_EQ(s.bild().timer, Startintervall);
 }
 
 TEST(Start, StartPictureIsRowFiveRedOverZeroRods) {
-    Pruefstand p;
-    p.m.Starteinstellugen();
-    for (const auto& rod : p.Nep) {
-        ASSERT_EQ(rod.lines.size(), 18u);
-        EXPECT_EQ(zellen(rod), std::vector<std::string>(9, "00"));
-        EXPECT_EQ(roteZeilen(rod, 2), std::vector<int>{5});
-        EXPECT_EQ(rod.lines[8].farbe, Hervorhebung);
-        EXPECT_EQ(rod.lines[9].farbe, Hervorhebung);
-        EXPECT_EQ(rod.lines[0].farbe, Normalfarbe);
+    Sitzung s;
+    const Ereignisse e = s.Tick();
+    for (std::size_t p = 0; p < 6; ++p) {
+        const auto& stab = s.bild().tafeln[p];
+        ASSERT_EQ(stab.size(), 18u);
+        EXPECT_EQ(zellen(stab), std::vector<std::string>(9, "00"));
+        EXPECT_EQ(roteReihen(stab, 2), std::vector<int>{5});
+        EXPECT_EQ(stab[0].farbe, Normalfarbe);
     }
-    ASSERT_EQ(p.Mult.lines.size(), 9u);
-    EXPECT_EQ(p.Mult.lines[4].text, " 5 ");
-    EXPECT_EQ(roteZeilen(p.Mult, 1), std::vector<int>{5});
-    EXPECT_EQ(p.N.focus, 1);
-    EXPECT_EQ(p.m.zustand().Zeile, 5);
-    EXPECT_EQ(p.Timer1.interval, 0);
-}
-
-TEST(Start, StepsRunInTheirOrder) {
-    Pruefstand p;
-    std::array<std::int32_t, 7> stellenwertBeimFokus{};
-    p.N.onFocus = [&] { stellenwertBeimFokus = p.m.zustand().Stellenwert; };
-    p.m.Starteinstellugen();
-
-    const auto pos = [&](const std::string& e) {
-        return std::find(p.log.begin(), p.log.end(), e) - p.log.begin();
-    };
-    EXPECT_EQ(p.log.front(), "Timer1.interval(0)");
-    EXPECT_LT(pos("Timer1.interval(0)"), pos("Nep1.clear"));
-    EXPECT_EQ(p.log.back(), "N.focus(1)") << "focus comes after the whole first drawing";
-    EXPECT_EQ(p.count("Timer1.enabled"), 0) << "disabling the timer is the window's step";
-    EXPECT_EQ(stellenwertBeimFokus, (std::array<std::int32_t, 7>{}))
-        << "place values are filled after the drawing and the focus";
-    EXPECT_EQ(p.m.zustand().Stellenwert,
+    const auto& spalte = s.bild().tafeln[6];
+    ASSERT_EQ(spalte.size(), 9u);
+    EXPECT_EQ(spalte[4].text, " 5 ");
+    EXPECT_EQ(roteReihen(spalte, 1), std::vector<int>{5});
+    EXPECT_EQ(e.fokus, (Feld{Einheit::N, 1}));
+    EXPECT_EQ(s.bild().reihe, 5);
+    EXPECT_EQ(s.bild().timer, 0);
+    EXPECT_EQ(s.zustand().Stellenwert,
               (std::array<std::int32_t, 7>{1, 10, 100, 1000, 10000, 100000, 1000000}));
 }
 
-TEST(Start, LeavesFieldsAndTotalAlone) {
-    Pruefstand p;
-    p.N.set("123456");
-    p.A.set("000042");
-    p.S.set("987654");
-    p.m.Starteinstellugen();
-    EXPECT_EQ(p.writes(), 0);
-    EXPECT_EQ(p.countContaining(".read("), 0);
-    EXPECT_EQ(p.N.digits(), "123456");
-    EXPECT_EQ(p.A.digits(), "000042");
-    EXPECT_EQ(p.S.digits(), "987654");
-    EXPECT_EQ(p.m.zustand().Summe, 0);
-    // The rods are drawn from the digit copies, which are still 0.
-    EXPECT_EQ(zellen(p.Nep[0]), std::vector<std::string>(9, "00"));
-}
-
-// Before the first timer tick, keys run through the same rules with row 0 and no place values.
-TEST(Start, KeysBeforeStartSettingsStayInRange) {
-    Pruefstand p;
-    p.m.A_KeyDown(6, taste::Rechts, 0);
-    EXPECT_EQ(p.A.digits(), "000000") << "no place values yet, so nothing is added";
-    p.m.N_KeyDown(2, taste::Rechts, 0);
-    EXPECT_EQ(p.N.digits(), "010000");
-    EXPECT_TRUE(roteZeilen(p.Mult, 1).empty()) << "row 0 marks no row";
-    p.m.S_KeyDown(1, taste::Runter, 0);
-    EXPECT_EQ(p.m.zustand().Zeile, 1);
+// Before the first timer tick, keys run through the same rules with row 0 and no place values;
+// the start settings then leave the fields and the total alone.
+TEST(Start, KeysBeforeStartSettingsStayInRangeAndTheStartLeavesTheirDigits) {
+    Sitzung s;
+    s.KeyDown(Einheit::A, 6, taste::Rechts, 0);
+    EXPECT_EQ(ziffern(s, Einheit::A), "000000") << "no place values yet, so nothing is added";
+    s.KeyDown(Einheit::N, 2, taste::Rechts, 0);
+    s.KeyDown(Einheit::S, 3, taste::Links, 0);
+    EXPECT_EQ(ziffern(s, Einheit::N), "010000");
+    EXPECT_TRUE(roteReihen(s.bild().tafeln[6], 1).empty()) << "row 0 marks no row";
+    s.KeyDown(Einheit::S, 1, taste::Runter, 0);
+    EXPECT_EQ(s.bild().reihe, 1);
+    s.Tick();
+    EXPECT_EQ(ziffern(s, Einheit::N), "010000");
+    EXPECT_EQ(ziffern(s, Einheit::S), "009000");
+    EXPECT_EQ(zellen(s.bild().tafeln[1])[0], "01");
+    EXPECT_EQ(s.bild().reihe, 5);
 }
 
 } // namespace

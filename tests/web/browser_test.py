@@ -10,12 +10,18 @@ Usage: browser_test.py chromium|firefox SITE_FOLDER_OR_ONE_FILE REFERENCE_PROGRA
 import random
 import subprocess
 import sys
+from pathlib import Path
 
 from selenium.webdriver.common.keys import Keys
 
 import browser
 
-# (name, what Selenium sends, modifier held, what the reference is told, weight)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+import layout  # noqa: E402  (tests/layout.py)
+
+# (name, what Selenium sends, modifier held, what the reference is told, weight). The key codes
+# are the Windows virtual-key codes, written here on purpose: an independent check of the page's
+# translation.
 TASTEN = [
     ("Right", Keys.ARROW_RIGHT, None, "key 39 0", 8),
     ("Left", Keys.ARROW_LEFT, None, "key 37 0", 6),
@@ -58,16 +64,21 @@ window.addEventListener('keydown', (e) => {
 });
 """
 
-UNITS = {"N": "Multiplikationswerk", "A": "Additionswerk", "S": "Speicher"}
-FELDER = [f"{u}{i}" for u in "NAS" for i in range(1, 7)]
-
-ZUSTAND = """
+# The red row of the multiplier column, by the colour the machine draws it in, as the export
+# gives it: arguments[0].
+ZUSTAND_MIT_FARBE = """
 const s = window.rechenmaschine.seite;
 const laeufe = [...s.tafeln[6].el.children];
-const rot = laeufe.findIndex((z) => z.dataset.farbe === '#ff0000');
-const zeile = rot < 0 ? 0 : laeufe.slice(0, rot).map((z) => z.textContent).join('').split('\\n').length;
-return s.felder.map((f) => f.value).join('') + ' ' + document.activeElement.id + ' ' + zeile;
+const rot = laeufe.findIndex((z) => z.dataset.farbe === arguments[0]);
+const reihe = rot < 0 ? 0 : laeufe.slice(0, rot).map((z) => z.textContent).join('').split('\\n').length;
+return s.felder.map((f) => f.value).join('') + ' ' + document.activeElement.id + ' ' + reihe;
 """
+
+
+def zustand(driver):
+    """The 18 digits, the focused field and the red row, as "000…0 N1 5"."""
+    return driver.execute_script(ZUSTAND_MIT_FARBE, ROT)
+
 
 # What the page gives beside the digits, against what it shows and what the machine says:
 # each field's value for assistive technology is its digit, each panel holds the machine's
@@ -77,8 +88,8 @@ const s = window.rechenmaschine.seite;
 const b = s.rufe('rm_bild');
 const felder = s.felder.filter((f) => f.getAttribute('aria-valuenow') !== f.value ||
     f.getAttribute('aria-valuetext') !== f.value).map((f) => f.id);
-const tafeln = s.tafeln.filter((t, p) => t.el.textContent !==
-    b.tafeln[p].map((z) => z[1]).join('\\n')).map((t) => t.el.id);
+const tafeln = b.tafeln.filter(([p, name, zeilen]) => s.tafeln[p].el.textContent !==
+    zeilen.map((z) => z[1]).join('\\n')).map(([p]) => s.tafeln[p].el.id);
 return felder.concat(tafeln);
 """
 
@@ -97,19 +108,20 @@ def druecke(driver, taste):
     driver.tasten([(senden, halten)])
 
 
-def barrierefreiheit(driver, ziffern, zeile):
+def barrierefreiheit(driver, ziffern, reihe):
     """Names, roles and values as Chromium gives them to a screen reader."""
     knoten = [n for n in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
               if not n.get("ignored")]
     rolle = lambda n: n.get("role", {}).get("value")
     name = lambda n: n.get("name", {}).get("value")
     felder = {name(n): n for n in knoten if rolle(n) == "spinbutton"}
-    erwartet = [f"{UNITS[f[0]]}, Stelle {f[1]}" for f in FELDER]
+    erwartet = [e["zugang"] for e in sorted((e for e in LAYOUT["elemente"] if e["art"] == "feld"),
+                                            key=lambda e: e["position"])]
     check(list(felder) == erwartet, f"18 spin buttons named by unit and place ({list(felder)})")
     werte = "".join(str(felder[e].get("value", {}).get("value", "?")) for e in erwartet)
     check(werte == ziffern, f"the spin buttons' values are the digits ({werte} / {ziffern})")
     bilder = [name(n) for n in knoten if rolle(n) == "image"]
-    check(len(bilder) == 7 and all(f"Reihe {zeile}" in b for b in bilder),
+    check(len(bilder) == 7 and all(f"Reihe {reihe}" in b for b in bilder),
           f"the rods and the column name the selected row ({bilder})")
     live = [p["value"]["value"] for n in knoten for p in n.get("properties", []) if p["name"] == "live"]
     check("polite" in live, f"a polite live region for announcements ({live})")
@@ -129,7 +141,7 @@ def gueltig(driver):
 def browsertasten(driver):
     """The page lets the browser handle its keys and changes nothing for them; Tab it keeps."""
     driver.execute_script(HORCHER)
-    vorher = driver.execute_script(ZUSTAND)
+    vorher = zustand(driver)
     for name, senden, halten in [("Tab", Keys.TAB, None), ("Shift+Tab", Keys.TAB, Keys.SHIFT)]:
         druecke(driver, (name, senden, halten, None, 0))
     for name, senden, halten in BROWSERTASTEN:
@@ -138,11 +150,11 @@ def browsertasten(driver):
     check(gehoert[:2] == ["Tab true", "Tab true"], f"Tab stays in the ring ({gehoert[:2]})")
     check([g.endswith(" false") for g in gehoert[2:]] == [True] * len(BROWSERTASTEN),
           f"the browser keeps its keys ({gehoert[2:]})")
-    nachher = driver.execute_script(ZUSTAND)
+    nachher = zustand(driver)
     # Firefox really gives F6 to its own toolbar: then no field has the focus, which is the
     # browser's doing; another field with it would be the page's.
-    ziffern, fokus, zeile = vorher.split()
-    check(nachher in (vorher, f"{ziffern}  {zeile}"),
+    ziffern, fokus, reihe = vorher.split()
+    check(nachher in (vorher, f"{ziffern}  {reihe}"),
           f"the browser's keys change nothing ({vorher} / {nachher})")
 
 
@@ -166,18 +178,19 @@ def seitenregeln(driver):
         check(rods == "000000", f"the C key of a Cyrillic layout resets the rods ({rods})")
     dreimal = driver.execute_script("""
         const s = window.rechenmaschine.seite;
-        const bild = Object.assign(s.rufe('rm_bild'), {ansage: 'Reihe 1: 00', timer: 0});
-        return [1, 2, 3].map(() => (s.zeichne(bild), s.ansage.textContent));""")
+        const schritt = Object.assign(s.rufe('rm_bild'), {ansage: 'Reihe 1: 00', timer: 0});
+        return [1, 2, 3].map(() => (s.zeichne(schritt), s.ansage.textContent));""")
     check(len(set(dreimal[:2])) == 2 and len(set(dreimal[1:])) == 2 and
           [z.strip() for z in dreimal] == ["Reihe 1: 00"] * 3,
           f"the same announcement three times is read three times ({dreimal})")
-    # Calls the page never makes: no unit 3 or -1, and the start timer ticks no more.
-    vorher = driver.execute_script(ZUSTAND)
+    # Calls the page never makes: no field at tab position 18 or -1, and the start timer ticks
+    # no more.
+    vorher = zustand(driver)
     driver.execute_script("""
         const s = window.rechenmaschine.seite;
-        for (const einheit of [3, -1, 4]) s.rufe('rm_key', einheit, 1, Fakten.codes.ArrowRight, 0);
+        for (const position of [18, -1, 100]) s.rufe('rm_key', position, Fakten.codes.ArrowRight, 0);
         s.zeichne(s.rufe('rm_tick'));""")
-    nachher = driver.execute_script(ZUSTAND)
+    nachher = zustand(driver)
     check(nachher == vorher, f"no unknown unit and no second tick changes anything ({nachher})")
 
 
@@ -189,17 +202,17 @@ def start_vor_tastendruck(driver, url):
         let n = 0;
         window.setTimeout = (f, ms, ...r) => spaeter(f, ms === 1 ? 300 + 600 * n++ : ms, ...r);"""})
     driver.get(url)
-    zeile = "return window.rechenmaschine.seite.rufe('rm_bild').zeile"
+    reihe = "return window.rechenmaschine.seite.rufe('rm_bild').reihe"
     while driver.execute_script("return !window.rechenmaschine"):
         pass
     driver.execute_script("document.getElementById('A3').focus()")  # a tap on a field
     driver.tasten([(Keys.ARROW_DOWN, None)])
     while driver.execute_script("return document.documentElement.dataset.bereit") != "1":
         pass
-    nach_start = driver.execute_script(ZUSTAND)
+    nach_start = zustand(driver)
     driver.tasten([(Keys.ARROW_DOWN, None)])
     driver.execute_async_script("setTimeout(arguments[0], 1500)")
-    check([nach_start, driver.execute_script(zeile)] == ["0" * 18 + " N1 5", 6],
+    check([nach_start, driver.execute_script(reihe)] == ["0" * 18 + " N1 5", 6],
           f"a key before the first tick, then one after: start settings once ({nach_start})")
 
 
@@ -215,13 +228,16 @@ def ohne_skripte(driver, url):
 
 
 def main(name, site, referenz, anzahl=300, saat=1623):
+    global LAYOUT, ROT
+    LAYOUT = layout.vom_bau(site)
+    ROT = LAYOUT["reihenfarben"]["hervorhebung"]
     zufall = random.Random(saat)
     folge = zufall.choices(TASTEN, weights=[t[4] for t in TASTEN], k=anzahl)
     ref = subprocess.Popen([referenz], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     with browser.page(site) as url, browser.starte(name) as driver:
         browser.open_page(driver, url)
         check(driver.title == "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623", "title")
-        start = driver.execute_script(ZUSTAND)
+        start = zustand(driver)
         check(start == "0" * 18 + " N1 5", f"start: all 0, focus in N(1), row 5 ({start})")
         if driver.name == "chromium":
             barrierefreiheit(driver, "0" * 18, 5)
@@ -231,15 +247,15 @@ def main(name, site, referenz, anzahl=300, saat=1623):
             ref.stdin.write(taste[3] + "\n")
             ref.stdin.flush()
             soll = ref.stdout.readline().strip()
-            ist = driver.execute_script(ZUSTAND)
+            ist = zustand(driver)
             if not check(ist == soll, f"after key {k + 1} ({taste[0]}): page {ist}, machine {soll}"):
                 break
             unwahr = driver.execute_script(UNWAHR)
             if not check(unwahr == [], f"after key {k + 1}: values or lines untrue in {unwahr}"):
                 break
             if (k + 1) % 100 == 0 and driver.name == "chromium":
-                ziffern, _, zeile = ist.split()
-                barrierefreiheit(driver, ziffern, int(zeile))
+                ziffern, _, reihe = ist.split()
+                barrierefreiheit(driver, ziffern, int(reihe))
         # An announcement reaches the live region: the row and its cells after Down.
         driver.tasten([(Keys.ARROW_DOWN, None)])
         ansage = driver.execute_script("return document.getElementById('ansage').textContent")
@@ -250,15 +266,14 @@ def main(name, site, referenz, anzahl=300, saat=1623):
         # Text that reaches a field by other ways than keys: an input method's composition and
         # commit (through the DevTools protocol), an editing command as a paste or an extension
         # would use it.
-        vorher = driver.execute_script(ZUSTAND)
+        vorher = zustand(driver)
         if driver.name == "chromium":
             driver.execute_cdp_cmd("Input.imeSetComposition",
                                    {"text": "7", "selectionStart": 1, "selectionEnd": 1})
             driver.execute_cdp_cmd("Input.insertText", {"text": "8"})
         driver.execute_script("document.execCommand('insertText', false, '9')")
-        nachher = driver.execute_script(ZUSTAND)
+        nachher = zustand(driver)
         check(nachher == vorher, f"input methods and editing commands change nothing ({nachher})")
-        zeiten = driver.execute_script("return window.rechenmaschine.tastenzeiten")
         browsertasten(driver)
         seitenregeln(driver)
         if driver.name == "chromium":
@@ -267,10 +282,6 @@ def main(name, site, referenz, anzahl=300, saat=1623):
             ohne_skripte(driver, url)
     ref.stdin.close()
     ref.wait()
-    zeiten.sort()
-    if zeiten:
-        print(f"keydown to page updated: median {zeiten[len(zeiten) // 2]:.2f} ms, "
-              f"p95 {zeiten[int(len(zeiten) * 0.95)]:.2f} ms over {len(zeiten)} keys")
     print(f"web ({name}): {anzahl} keys, {len(failures)} failures")
     return 1 if failures else 0
 

@@ -32,7 +32,7 @@ def main(gebaut):
     # A copy, so that a new version can be put on the server while the browser is there.
     kopie = tempfile.TemporaryDirectory()
     site = shutil.copytree(gebaut, os.path.join(kopie.name, "site"))
-    with open(os.path.join(site, "sw.js"), encoding="utf-8") as f:
+    with open(os.path.join(site, "service_worker.js"), encoding="utf-8") as f:
         dateien = json.loads(re.search(r"const Dateien = (\[.*\]);", f.read()).group(1))
 
     def check(ok, what):

@@ -10,7 +10,7 @@ from pathlib import Path
 
 from selenium.webdriver.common.keys import Keys
 
-import bilder
+import pictures
 import browser
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
@@ -33,8 +33,7 @@ FOKUS = {"start": "N1", "keys": "S3"}
 
 
 def main(browsername, site, vorlagen):
-    # The page's layout table lies beside both editions.
-    tafel = layout.lade(Path(site).resolve().parent / "layout.json")
+    tabelle = layout.vom_bau(site)
     gleich = 0
     with browser.page(site) as url:
         for skala in (1, 2):
@@ -43,14 +42,14 @@ def main(browsername, site, vorlagen):
                 for name in ("start", "keys"):
                     if name == "keys":
                         driver.tasten(FOLGE)
-                    png = driver.bild("fenster")
-                    ist = bilder.lies(png)
-                    soll = bilder.lies(os.path.join(vorlagen, f"{name}@{skala}.png"))
-                    x, y, w, h = layout.element(tafel, FOKUS[name])
+                    png = driver.aufnahme("fenster")
+                    ist = pictures.lies(png)
+                    soll = pictures.lies(os.path.join(vorlagen, f"{name}@{skala}.png"))
+                    x, y, w, h = layout.element(tabelle, FOKUS[name])
                     x, y, w, h = x + 2, y + 2, w - 4, h - 4
-                    n, wo = bilder.unterschied(ist, soll, skala,
-                                               [(x * skala, y * skala, w * skala, h * skala)],
-                                               SPIEL.get(browsername, 1))
+                    n, wo = pictures.unterschied(ist, soll, skala,
+                                                 [(x * skala, y * skala, w * skala, h * skala)],
+                                                 SPIEL.get(browsername, 1))
                     if n == 0:
                         gleich += 1
                         print(f"ok   {name} at {skala * 100} %")

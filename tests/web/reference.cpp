@@ -2,7 +2,7 @@
 // "backtab" or "key CODE SHIFT" (a Windows key code), and prints after each what the window
 // shows: the 18 digits, the field with the focus and the selected row. The browser test
 // compares the page with this, key for key.
-#include "machine/sitzung.h"
+#include "machine/session.h"
 
 #include <iostream>
 #include <sstream>
@@ -11,10 +11,10 @@ using namespace rechenmaschine;
 
 int main() {
     Sitzung s;
-    int fokus = 0; // 0..17: N(1)..N(6), A(1)..A(6), S(1)..S(6)
-    const auto folge = [&fokus](const Bild& b) {
-        if (b.fokus) {
-            fokus = static_cast<int>(Nummer(b.fokus->einheit)) * 6 + b.fokus->index - 1;
+    std::size_t fokus = 0; // tab position
+    const auto folge = [&fokus](const Ereignisse& e) {
+        if (e.fokus) {
+            fokus = e.fokus->position();
         }
     };
     folge(s.Tick());
@@ -25,19 +25,21 @@ int main() {
         int code = 0, shift = 0;
         in >> was >> code >> shift;
         if (was == "tab") {
-            fokus = (fokus + 1) % 18;
+            fokus = (fokus + 1) % Feldanzahl;
         } else if (was == "backtab") {
-            fokus = (fokus + 17) % 18;
+            fokus = (fokus + Feldanzahl - 1) % Feldanzahl;
         } else if (was == "key") {
-            folge(s.KeyDown(AlleEinheiten.at(static_cast<std::size_t>(fokus / 6)), fokus % 6 + 1,
-                            static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift)));
+            const Feld feld = Feld::an(fokus);
+            folge(s.KeyDown(feld.einheit, feld.index, static_cast<std::int16_t>(code),
+                            static_cast<std::int16_t>(shift)));
         }
-        for (const auto& reihe : s.bild().felder) {
+        for (const auto& reihe : s.bild().ziffern) {
             for (const std::string& ziffer : reihe) {
                 std::cout << ziffer;
             }
         }
-        std::cout << ' ' << "NAS"[fokus / 6] << fokus % 6 + 1 << ' ' << s.zustand().Zeile
+        const Feld feld = Feld::an(fokus);
+        std::cout << ' ' << buchstabe(feld.einheit) << feld.index << ' ' << s.bild().reihe
                   << std::endl;
     }
     return 0;

@@ -16,7 +16,7 @@ import browser
 ZUSTAND = """
 const s = window.rechenmaschine.seite;
 return [s.felder.map((f) => f.value).join(''), document.activeElement.id,
-        s.rufe('rm_bild').zeile, document.getElementById('ansage').textContent];
+        s.rufe('rm_bild').reihe, document.getElementById('ansage').textContent];
 """
 GANZ = """
 const b = document.getElementById('buehne').getBoundingClientRect();
@@ -67,9 +67,9 @@ def tablet(driver, url, breite, hoehe, rechnen):
         return
     for name in RECHNUNG:
         tippe(driver, name)
-    ziffern, fokus, zeile, _ = driver.execute_script(ZUSTAND)
-    check((ziffern[:12], fokus, zeile) == ("000347002082", "A6", 6),
-          f"{groesse}: 347 x 6 by touch gives 002082 ({ziffern}, {fokus}, row {zeile})")
+    ziffern, fokus, reihe, _ = driver.execute_script(ZUSTAND)
+    check((ziffern[:12], fokus, reihe) == ("000347002082", "A6", 6),
+          f"{groesse}: 347 x 6 by touch gives 002082 ({ziffern}, {fokus}, row {reihe})")
     vorher = driver.execute_script(ZUSTAND)
     for ziel in ("Nep2", "Label6", "Label2"):
         beruehre(driver, *driver.execute_script(browser.MITTE, f"#{ziel}"))
@@ -110,6 +110,14 @@ def whiteboard(driver, url):
     check(zustand[0][:6] == "001000" and zustand[1] == "N3" and leuchtet,
           f"whiteboard: clicks on a key act in the focused field, a key of the keyboard lights "
           f"its key ({zustand[:2]}, lit {leuchtet})")
+    # Tab and Shift+Tab light their own key only: the two keys share the key's name.
+    lit = ("return [...document.querySelectorAll('.taste.leuchtet')]"
+           ".map((t) => t.getAttribute('aria-label'))")
+    for senden, halten, name in [(Keys.TAB, None, "Tab"), (Keys.TAB, Keys.SHIFT, "Umschalt+Tab")]:
+        time.sleep(0.3)  # the last light gone out
+        driver.tasten([(senden, halten)])
+        leuchten = driver.execute_script(lit)
+        check(leuchten == [name], f"whiteboard: {name} on the keyboard lights its key alone ({leuchten})")
     browser.open_page(driver, url)
     check(not driver.execute_script("return document.getElementById('tasten').hidden"),
           "whiteboard: the keys shown again at the next visit")

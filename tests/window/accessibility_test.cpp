@@ -58,7 +58,7 @@ private slots:
         QFETCH(QString, name);
         N1 w;
         for (int i = 1; i <= 6; ++i) {
-            DigitField* f = einheit == 'N' ? w.N(i) : einheit == 'A' ? w.A(i) : w.S(i);
+            Ziffernfeld* f = einheit == 'N' ? w.N(i) : einheit == 'A' ? w.A(i) : w.S(i);
             QCOMPARE(zugang(f, QAccessible::Name), name.arg(i));
             QCOMPARE(zugang(f, QAccessible::Value), QString("0"));
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
@@ -105,27 +105,27 @@ private slots:
         tippe(Qt::Key_Tab);
         tippe(Qt::Key_Right);
         tippe(Qt::Key_Right);
-        QCOMPARE(w->Ansage().text(), QString()); // the field's own value says it
+        QCOMPARE(w->ansager().text(), QString()); // the field's own value says it
         tippe(Qt::Key_Down);
-        QCOMPARE(w->Ansage().text(), QString("Reihe 6: 00 12 00 00 00 00"));
+        QCOMPARE(w->ansager().text(), QString("Reihe 6: 00 12 00 00 00 00"));
         QAccessibleInterface* ansage =
-            QAccessible::queryAccessibleInterface(const_cast<AnsageWidget*>(&w->Ansage()));
+            QAccessible::queryAccessibleInterface(const_cast<Ansager*>(&w->ansager()));
         QCOMPARE(ansage->role(), QAccessible::Notification);
-        QCOMPARE(ansage->text(QAccessible::Name), w->Ansage().text());
+        QCOMPARE(ansage->text(QAccessible::Name), w->ansager().text());
         tippe(Qt::Key_C);
-        QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
+        QCOMPARE(w->ansager().text(), QString("Multiplikationswerk auf null"));
         // A(1) takes 1, then A(2) takes 1: Orca 43 (beside Qt 6.4) would not say the second, so
         // the window does; Orca 48 (beside Qt 6.8) says it itself.
         for (int k = 0; k < 5; ++k) {
             tippe(Qt::Key_Tab);
         }
         tippe(Qt::Key_Right);
-        QCOMPARE(w->Ansage().text(), QString("Multiplikationswerk auf null"));
+        QCOMPARE(w->ansager().text(), QString("Multiplikationswerk auf null"));
         tippe(Qt::Key_Tab);
         tippe(Qt::Key_Right);
-        QCOMPARE(w->Ansage().text(), QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-                                         ? QString("1")
-                                         : QString("Multiplikationswerk auf null"));
+        QCOMPARE(w->ansager().text(), QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+                                          ? QString("1")
+                                          : QString("Multiplikationswerk auf null"));
     }
 
     // Beside Qt 6.4 a digit that repeats the last one changed is said by the window, but never
@@ -152,7 +152,7 @@ private slots:
         auto w = gestartetesFenster();
         QVERIFY(w);
         QStringList angesagt;
-        QObject::connect(&w->Ansage(), &AnsageWidget::gesagt,
+        QObject::connect(&w->ansager(), &Ansager::gesagt,
                          [&](const QString& text) { angesagt << text; });
         const QMap<QChar, std::pair<int, Qt::KeyboardModifiers>> taste{
             {'>', {Qt::Key_Tab, Qt::NoModifier}},   {'<', {Qt::Key_Backtab, Qt::ShiftModifier}},

@@ -9,21 +9,32 @@ using namespace rechenmaschine::test;
 
 namespace {
 
-const int Spalte[6] = {16, 96, 176, 256, 328, 408}; // 240, 1440, ... twips in pixels
-
-QWidget* steuerelement(const N1& w, const QString& name) {
-    const QChar art = name.at(0);
-    const int i = name.size() == 2 ? name.at(1).digitValue() : 0;
-    if (name.startsWith("Nep")) {
-        return w.Nep(name.back().digitValue());
+QWidget* steuerelement(const N1& w, const ui::Steuerelement& e, int i) {
+    switch (e.art) {
+    case ui::Art::Feldreihe: {
+        const Einheit einheit = einheitMitBuchstabe(e.name).value();
+        return einheit == Einheit::N ? w.N(i) : einheit == Einheit::A ? w.A(i) : w.S(i);
     }
-    if (name == "Mult") {
+    case ui::Art::Staebe:
+        return w.Nep(i);
+    case ui::Art::Spalte:
         return w.Mult();
+    default:
+        return w.label(e.name);
     }
-    if (name.startsWith("Label")) {
-        return w.label(name.toStdString());
-    }
-    return art == 'N' ? w.N(i) : art == 'A' ? static_cast<QWidget*>(w.A(i)) : w.S(i);
+}
+
+QString qtext(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor farbe(Farbe f) {
+    return alsQColor(f);
+}
+
+// A point inside a control, `dx` and `dy` pixels from its top-left corner.
+QPoint in(const char* name, int dx, int dy) {
+    return ort(ui::Steuerelemente[ui::findeElement(name)]).topLeft() + QPoint(dx, dy);
 }
 
 } // namespace
@@ -38,63 +49,53 @@ private slots:
     void cleanup() { w_.reset(); }
 
     void window() {
-        QCOMPARE(w_->windowTitle(), QString("Tesmar Zovadiduze Varbinger Rechenmaschine von 1623"));
-        QCOMPARE(w_->size(), QSize(582, 542));
+        QCOMPARE(w_->windowTitle(), qtext(ui::Fenstertitel));
+        QCOMPARE(w_->size(), QSize(ui::px(ui::FensterBreite), ui::px(ui::FensterHoehe)));
         QCOMPARE(w_->minimumSize(), w_->maximumSize());
         QVERIFY(!w_->windowIcon().isNull());
         QCOMPARE(w_->windowIcon().availableSizes().value(0), QSize(36, 36));
         const QImage bild = w_->grab().toImage();
-        QCOMPARE(QColor(bild.pixel(560, 200)), QColor(255, 255, 192));
-        QCOMPARE(QColor(bild.pixel(300, 50 + 8)), QColor(255, 255, 192)); // between fields and rods
+        // Right of the column, and between the fields and the rods.
+        QCOMPARE(QColor(bild.pixel(in("Mult", ui::px(ui::element("Mult").breite) + 4, 100))),
+                 farbe(ui::Fensterfarbe));
+        QCOMPARE(QColor(bild.pixel(in("Nep", 60, -4))), farbe(ui::Fensterfarbe));
     }
 
     void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("ort");
-        QTest::addColumn<int>("schriftPx");
-        QTest::addColumn<QString>("text");
-        for (int i = 1; i <= 6; ++i) {
-            const int x = Spalte[i - 1];
-            QTest::addRow("N%d", i) << QString("N%1").arg(i) << QRect(x, 24, 40, 48) << 37 << "0";
-            QTest::addRow("A%d", i) << QString("A%1").arg(i) << QRect(x, 400, 41, 49) << 37 << "0";
-            QTest::addRow("S%d", i) << QString("S%1").arg(i) << QRect(x, 488, 41, 49) << 37 << "0";
-            QTest::addRow("Nep%d", i)
-                << QString("Nep%1").arg(i) << QRect(x, 80, 41, 289) << 13 << "";
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("index");
+        for (std::size_t k = 0; k < ui::Steuerelemente.size(); ++k) {
+            const ui::Steuerelement& e = ui::Steuerelemente[k];
+            const bool reihe = e.links == ui::KeineSpalte;
+            for (int i = 1; i <= (reihe ? Stellen : 1); ++i) {
+                QTest::addRow("%s%s", e.name.data(), reihe ? qPrintable(QString::number(i)) : "")
+                    << int(k) << i;
+            }
         }
-        QTest::newRow("Mult") << "Mult" << QRect(496, 80, 41, 289) << 28 << "";
-        QTest::newRow("Label4") << "Label4" << QRect(16, 0, 433, 25) << 19 << "Multiplikationswerk";
-        QTest::newRow("Label2") << "Label2" << QRect(16, 376, 433, 25) << 19 << "Additionswerk";
-        QTest::newRow("Label3") << "Label3" << QRect(16, 464, 433, 25) << 19
-                                << QString::fromUtf8(
-                                       "Merkhilfe bzw. Speicher für Zwischenergebnisse");
-        QTest::newRow("Label6")
-            << "Label6" << QRect(472, 400, 97, 89) << 11
-            << "Bedienung nur mit den 4 Pfeiltasten und der TAB-Taste zum Springen von Feld zu "
-               "Feld. Nullstellung mit \"c\"";
-        QTest::newRow("Label7") << "Label7" << QRect(456, 512, 129, 33) << 0 << "";
     }
 
     void controls() {
-        QFETCH(QString, name);
-        QFETCH(QRect, ort);
-        QFETCH(int, schriftPx);
-        QFETCH(QString, text);
-        QWidget* c = steuerelement(*w_, name);
-        QVERIFY2(c != nullptr, qPrintable(name));
-        QCOMPARE(c->geometry(), ort);
-        if (schriftPx > 0) {
-            QCOMPARE(c->font().pixelSize(), schriftPx);
-            QCOMPARE(c->font().family(), QString("Arial"));
+        QFETCH(int, element);
+        QFETCH(int, index);
+        const ui::Steuerelement& e = ui::Steuerelemente[static_cast<std::size_t>(element)];
+        const QString text = qtext(e.text);
+        QWidget* c = steuerelement(*w_, e, index);
+        QVERIFY(c != nullptr);
+        QCOMPARE(c->geometry(), ort(e, index));
+        if (e.schriftPx > 0) {
+            QCOMPARE(c->font().pixelSize(), e.schriftPx);
+            QCOMPARE(c->font().family(), qtext(ui::Schriftart));
             QCOMPARE(c->font().weight(), QFont::Normal);
             QVERIFY(!c->font().italic() && !c->font().underline() && !c->font().strikeOut());
-            // Arial itself or the face of the same metrics that stands in for it.
+            // Arial itself or the face of the same metrics that stands in for it (the page
+            // carries a subset of the same face, named apart as its licence asks).
             const QString face = QFontInfo(c->font()).family();
-            QVERIFY2(face == "Arial" || face == "Liberation Sans", qPrintable(face));
+            QVERIFY2(face == qtext(ui::Schriftart) || face == "Liberation Sans", qPrintable(face));
         }
         if (auto* l = qobject_cast<QLabel*>(c); l && !text.isEmpty()) {
             QCOMPARE(l->text(), text);
         }
-        if (auto* f = qobject_cast<DigitField*>(c)) {
+        if (auto* f = qobject_cast<Ziffernfeld*>(c)) {
             QCOMPARE(f->text(), text);
             QVERIFY(f->alignment() & Qt::AlignHCenter);
             QCOMPARE(f->focusPolicy(), Qt::StrongFocus);
@@ -105,13 +106,15 @@ private slots:
     void colours_data() {
         QTest::addColumn<QPoint>("punkt");
         QTest::addColumn<QColor>("farbe");
-        QTest::newRow("Label4 bar") << QPoint(20, 3) << QColor(255, 192, 192);
-        QTest::newRow("Label2 bar") << QPoint(440, 380) << QColor(255, 192, 192);
-        QTest::newRow("Label3 bar") << QPoint(20, 468) << QColor(255, 192, 192);
-        QTest::newRow("Label6 ground") << QPoint(566, 484) << QColor(255, 255, 192);
-        QTest::newRow("Label7 ground") << QPoint(578, 538) << QColor(255, 255, 192);
-        QTest::newRow("rod paper") << QPoint(Spalte[2] + 36, 80 + 280) << QColor(255, 255, 255);
-        QTest::newRow("Mult paper") << QPoint(496 + 3, 80 + 3) << QColor(255, 255, 255);
+        const int breite = ui::px(ui::element("Label4").breite);
+        QTest::newRow("Label4 bar") << in("Label4", 4, 3) << farbe(ui::Ueberschriftfarbe);
+        QTest::newRow("Label2 bar") << in("Label2", breite - 9, 4) << farbe(ui::Ueberschriftfarbe);
+        QTest::newRow("Label3 bar") << in("Label3", 4, 4) << farbe(ui::Ueberschriftfarbe);
+        QTest::newRow("Label6 ground") << in("Label6", 94, 84) << farbe(ui::Fensterfarbe);
+        QTest::newRow("Label7 ground") << in("Label7", 122, 26) << farbe(ui::Fensterfarbe);
+        QTest::newRow("rod paper")
+            << ort(ui::element("Nep"), 3).topLeft() + QPoint(36, 280) << farbe(ui::Tafelfarbe);
+        QTest::newRow("Mult paper") << in("Mult", 3, 3) << farbe(ui::Tafelfarbe);
     }
 
     void colours() {
@@ -137,12 +140,12 @@ private slots:
     void fieldsLieAboveTheHeadingBars() {
         // The bar overlaps the top pixel of the field row below; the field's frame shows there.
         const QImage bild = w_->grab().toImage();
-        QVERIFY(QColor(bild.pixel(Spalte[0] + 20, 24)) != QColor(255, 192, 192));
+        QVERIFY(QColor(bild.pixel(in("N", 20, 0))) != farbe(ui::Ueberschriftfarbe));
     }
 
     // The fields' frames keep the toolkit's grey; the window's yellow must not tint them olive.
     void fieldFramesAreGrey() {
-        for (DigitField* f : {w_->A(1), w_->S(6)}) {
+        for (Ziffernfeld* f : {w_->A(1), w_->S(6)}) {
             const QColor rand(f->grab().toImage().pixel(0, f->height() / 2));
             QVERIFY2(qAbs(rand.red() - rand.blue()) <= 8, qPrintable(rand.name()));
             QVERIFY(rand.red() < 220);

@@ -53,7 +53,7 @@ private slots:
             const QImage voll = schirmbild(*w);
             QVERIFY(!voll.isNull());
             for (int i = 1; i <= 7; ++i) {
-                TextPanelWidget* tafel = i <= 6 ? w->Nep(i) : w->Mult();
+                Tafel* tafel = i <= 6 ? w->Nep(i) : w->Mult();
                 const QRect r = geraetepixel(*tafel, faktor);
                 QVERIFY2(teilweise.copy(r) == voll.copy(r),
                          qPrintable(QString("%1 after key %2").arg(tafel->objectName()).arg(k)));

@@ -53,8 +53,8 @@ private slots:
     void windowIsThatManyTimesLarger() {
         const QPixmap bild = w_->grab();
         QCOMPARE(bild.devicePixelRatio(), faktor());
-        QCOMPARE(bild.width(), qRound(582 * faktor()));
-        QCOMPARE(bild.height(), qRound(542 * faktor()));
+        QCOMPARE(bild.width(), qRound(ui::px(ui::FensterBreite) * faktor()));
+        QCOMPARE(bild.height(), qRound(ui::px(ui::FensterHoehe) * faktor()));
     }
 
     // Places scale with the window: the red row of the column and the heading bars.
@@ -66,13 +66,15 @@ private slots:
         QVERIFY(std::abs(letzteGross / faktor() - letzteKlein) <= 2.0);
 
         const QImage fenster = w_->grab().toImage();
-        const auto punkt = [&](int x, int y) {
-            return QColor(fenster.pixel(qRound(x * faktor()), qRound(y * faktor())));
+        // A point of a control, `dx` and `dy` pixels (at scale 1) from its top-left corner.
+        const auto punkt = [&](const char* name, int i, int dx, int dy) {
+            const QPoint p = ort(ui::Steuerelemente[ui::findeElement(name)], i).topLeft();
+            return fenster.pixel(qRound((p.x() + dx) * faktor()), qRound((p.y() + dy) * faktor()));
         };
-        QCOMPARE(punkt(20, 10), QColor(255, 192, 192));  // Label4's bar
-        QCOMPARE(punkt(20, 470), QColor(255, 192, 192)); // Label3's bar
-        QCOMPARE(punkt(560, 200), QColor(255, 255, 192));
-        QCOMPARE(punkt(Spalte3Mitte, 360), QColor(255, 255, 255)); // paper at a rod's foot
+        QCOMPARE(QColor(punkt("Label4", 1, 4, 10)), alsQColor(ui::Ueberschriftfarbe));
+        QCOMPARE(QColor(punkt("Label3", 1, 4, 6)), alsQColor(ui::Ueberschriftfarbe));
+        QCOMPARE(QColor(punkt("Mult", 1, 64, 120)), alsQColor(ui::Fensterfarbe));
+        QCOMPARE(QColor(punkt("Nep", 3, 20, 280)), alsQColor(ui::Tafelfarbe)); // a rod's foot
     }
 
     void digitsAreDrawnLarger() {
@@ -112,7 +114,6 @@ private slots:
     }
 
 private:
-    static constexpr int Spalte3Mitte = 176 + 20;
     std::unique_ptr<N1> w_;
 };
 

@@ -95,23 +95,23 @@ private slots:
 
 private:
     static void pruefeInvarianten(const N1& w) {
-        for (char einheit : {'N', 'A', 'S'}) {
+        for (Einheit einheit : AlleEinheiten) {
             const QString z = ziffern(w, einheit);
             QCOMPARE(z.size(), 6);
             for (QChar c : z) {
                 QVERIFY2(c.isDigit(), qPrintable(z));
             }
         }
-        const auto& zustand = w.maschine().zustand();
-        QCOMPARE(ziffern(w, 'A').toInt(), zustand.Summe);
+        const auto& zustand = w.sitzung().zustand();
+        QCOMPARE(ziffern(w, Einheit::A).toInt(), zustand.Summe);
         QVERIFY(zustand.Zeile >= 1 && zustand.Zeile <= 9);
         for (int i = 1; i <= 6; ++i) {
-            QCOMPARE(w.Nep(i)->lines().size(), std::size_t{18});
+            QCOMPARE(w.Nep(i)->druckzeilen().size(), std::size_t{18});
             QCOMPARE(w.N(i)->text().toInt(), int(zustand.NZiffer[static_cast<std::size_t>(i)]));
         }
-        QCOMPARE(w.Mult()->lines().size(), std::size_t{9});
-        QCOMPARE(w.Mult()->lines()[static_cast<std::size_t>(zustand.Zeile - 1)].farbe,
-                 QColor(255, 0, 0));
+        QCOMPARE(w.Mult()->druckzeilen().size(), std::size_t{9});
+        QVERIFY(w.Mult()->druckzeilen()[static_cast<std::size_t>(zustand.Zeile - 1)].farbe ==
+                Hervorhebung);
     }
 };
 

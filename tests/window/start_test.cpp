@@ -35,12 +35,12 @@ private slots:
         N1 w;
         QCOMPARE(alleZiffern(w), QString("000000|000000|000000"));
         for (int i = 1; i <= 6; ++i) {
-            QVERIFY(w.Nep(i)->lines().empty());
+            QVERIFY(w.Nep(i)->druckzeilen().empty());
         }
-        QVERIFY(w.Mult()->lines().empty());
+        QVERIFY(w.Mult()->druckzeilen().empty());
         QCOMPARE(w.Timer1().interval(), 1);
-        QVERIFY(w.Timer1().isEnabled());
-        QCOMPARE(w.maschine().zustand().Zeile, 0);
+        QVERIFY(w.Timer1().isActive());
+        QCOMPARE(w.sitzung().zustand().Zeile, 0);
     }
 
     void tickRunsStartSettingsOnceThenTheTimerIsOff() {
@@ -48,14 +48,14 @@ private slots:
         QVERIFY(w);
         QCOMPARE(fokus(), w->N(1));
         QCOMPARE(w->Timer1().interval(), 0);
-        QVERIFY(!w->Timer1().isEnabled());
-        QVERIFY(!w->Timer1().isRunning());
-        QCOMPARE(w->maschine().zustand().Zeile, 5);
-        QCOMPARE(w->maschine().zustand().Stellenwert[6], 1000000);
+        QVERIFY(!w->Timer1().isActive());
+        QVERIFY(!w->Timer1().isActive());
+        QCOMPARE(w->sitzung().zustand().Zeile, 5);
+        QCOMPARE(w->sitzung().zustand().Stellenwert[6], 1000000);
         QCOMPARE(alleZiffern(*w), QString("000000|000000|000000"));
         tippe(Qt::Key_Down); // row 6
         QTest::qWait(30);    // a second tick would run the start settings again: row 5
-        QCOMPARE(w->maschine().zustand().Zeile, 6);
+        QCOMPARE(w->sitzung().zustand().Zeile, 6);
     }
 
     // Row 5 is red on every rod and on the column, on the pixels the user sees.
@@ -63,7 +63,7 @@ private slots:
         auto w = gestartetesFenster();
         QVERIFY(w);
         for (int i = 1; i <= 7; ++i) {
-            TextPanelWidget* tafel = i <= 6 ? w->Nep(i) : w->Mult();
+            Tafel* tafel = i <= 6 ? w->Nep(i) : w->Mult();
             const int h = tafel->zeilenhoehe();
             const int zeilenJeReihe = i <= 6 ? 2 : 1;
             const QImage bild = tafel->grab().toImage();
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(w->Nep(3)->grab().toImage(), vorher);
         QCOMPARE(w->Mult()->grab().toImage(), spalteVorher);
         QVERIFY(roterBereich(vorher).first > 0);
-        QCOMPARE(w->Nep(3)->lines().size(), std::size_t{18});
+        QCOMPARE(w->Nep(3)->druckzeilen().size(), std::size_t{18});
     }
 };
 

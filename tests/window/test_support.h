@@ -2,6 +2,7 @@
 // field, and readings of digits and pixels.
 #pragma once
 
+#include "layout/window_layout.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ inline std::unique_ptr<N1> gestartetesFenster() {
     w->show();
     w->activateWindow();
     const bool bereit = QTest::qWaitForWindowExposed(w.get()) &&
-                        QTest::qWaitFor([&] { return !w->Timer1().isEnabled(); }, 2000) &&
+                        QTest::qWaitFor([&] { return !w->Timer1().isActive(); }, 2000) &&
                         QTest::qWaitFor([&] { return fokus() == w->N(1); }, 2000);
     return bereit ? std::move(w) : nullptr;
 }
@@ -55,24 +56,43 @@ inline void tippeText(const QString& text) {
     QTest::keyClicks(ziel, text);
 }
 
-inline QString ziffern(const N1& w, char einheit) {
+inline QString ziffern(const N1& w, Einheit einheit) {
     QString s;
-    for (int i = 1; i <= 6; ++i) {
-        const DigitField* f = einheit == 'N' ? w.N(i) : einheit == 'A' ? w.A(i) : w.S(i);
-        s += f->text();
+    for (int i = 1; i <= Stellen; ++i) {
+        s += (einheit == Einheit::N ? w.N(i) : einheit == Einheit::A ? w.A(i) : w.S(i))->text();
     }
     return s;
 }
 
 inline QString alleZiffern(const N1& w) {
-    return ziffern(w, 'N') + "|" + ziffern(w, 'A') + "|" + ziffern(w, 'S');
+    QStringList reihen;
+    for (Einheit e : AlleEinheiten) {
+        reihen << ziffern(w, e);
+    }
+    return reihen.join('|');
 }
 
+inline QString text(const Druckzeile& z) {
+    return QString::fromStdString(z.text);
+}
+
+// A pixel of ink in the colour `f`, or blended with the paper at most `toleranz` away from it.
+inline bool nahe(QRgb p, Farbe f, int toleranz) {
+    return qAbs(qRed(p) - f.rot) <= toleranz && qAbs(qGreen(p) - f.gruen) <= toleranz &&
+           qAbs(qBlue(p) - f.blau) <= toleranz;
+}
 inline bool istRot(QRgb p) {
-    return qRed(p) > 200 && qGreen(p) < 90 && qBlue(p) < 90;
+    return nahe(p, Hervorhebung, 90);
 }
 inline bool istGrau(QRgb p) {
-    return qRed(p) < 235 && qRed(p) > 120 && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
+    return nahe(p, Normalfarbe, 35) && p != alsQColor(ui::Tafelfarbe).rgb();
+}
+
+// Where the layout table puts a control, in pixels: index i (1..6) of a row of fields or rods.
+inline QRect ort(const ui::Steuerelement& e, int i = 1) {
+    const int links =
+        e.links == ui::KeineSpalte ? ui::Spalten[static_cast<std::size_t>(i - 1)] : e.links;
+    return {ui::px(links), ui::px(e.oben), ui::px(e.breite), ui::px(e.hoehe)};
 }
 
 // The band of panel pixel rows that hold red ink, as [first, last]; {-1, -1} when none.

@@ -39,4 +39,17 @@ inline constexpr int WiederholungNachMs = 500;
 inline constexpr int WiederholungAlleMs = 33;
 inline constexpr int LeuchtdauerMs = 150;
 
+// Sizes on the page, in CSS pixels before the page fills the screen: the gap between the
+// window and its neighbours and around them, the keys' block beside the window (a column of
+// keys) and below it (a row), the letters of the keys and of the controls.
+struct Groesse {
+    int breite;
+    int hoehe;
+};
+inline constexpr int Abstand = 8;
+inline constexpr Groesse TastenNeben{216, 288};
+inline constexpr Groesse TastenUnter{432, 224};
+inline constexpr int TastenSchriftPx = 24;
+inline constexpr int LeisteSchriftPx = 13;
+
 } // namespace rechenmaschine::ui

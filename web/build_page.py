@@ -4,7 +4,7 @@ and the one-file edition, rechenmaschine.html, which holds the same page, its sc
 WebAssembly, the font and the icon, and opens from disk. Both come from the same sources in
 web/site; the window is written into the markup, so it is laid out before any script runs.
 
-Usage: seite_bauen.py LAYOUT_JSON MACHINE_JS SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
+Usage: build_page.py LAYOUT_JSON MACHINE_JS SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
   MACHINE_JS is the machine as built, its loader; the WebAssembly lies beside it.
 """
 import base64
@@ -19,9 +19,8 @@ from pathlib import Path
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-DIALOGSCHRIFT = 12  # px: 9 pt, the dialog font the credit line is drawn in
 KURZNAME = "Rechenmaschine"
-# Shown instead of the window where the page cannot start; seite.js says the same of WebAssembly.
+# Shown instead of the window where the page cannot start; page.js says the same of WebAssembly.
 OHNE_SKRIPT = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein JavaScript ausführt."
 OHNE_WASM = "Die Rechenmaschine kann hier nicht starten, weil der Browser kein WebAssembly ausführt."
 
@@ -61,7 +60,7 @@ def zeilenhoehen(woff2):
 
 def stil(e, farbe=None, hintergrund=None, zeile=None):
     teile = [f"left:{e['x']}px", f"top:{e['y']}px", f"width:{e['b']}px", f"height:{e['h']}px",
-             f"font-size:{e['px'] or DIALOGSCHRIFT}px"]
+             f"font-size:{e['px']}px"]
     if zeile:
         teile.append(f"line-height:{zeile}px")
     if hintergrund:
@@ -78,7 +77,7 @@ def fenster(layout, woff2):
     teile = []
     for e in layout["elemente"]:
         a = lambda s: html.escape(s, quote=True)
-        px = e["px"] or DIALOGSCHRIFT
+        px = e["px"]
         if e["art"] == "ueberschrift":
             teile.append(f'<div id="{e["name"]}" class="ueberschrift" '
                          f'style="{stil(e, hintergrund=f["ueberschrift"], zeile=label(px))}">'
@@ -95,7 +94,8 @@ def fenster(layout, woff2):
             zeile = tafel(px)
             oben = 1 + (e["h"] - 4 - zeile + 1) // 2
             teile.append(
-                f'<input id="{e["name"]}" class="feld" type="text" value="{a(e["text"])}" '
+                f'<input id="{e["name"]}" class="feld" data-position="{e["position"]}" '
+                f'type="text" value="{a(e["text"])}" '
                 f'role="spinbutton" aria-label="{a(e["zugang"])}" aria-valuemin="0" '
                 f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" '
                 f'aria-valuetext="{a(e["text"])}" autocomplete="off" '
@@ -145,10 +145,11 @@ def seite(vorlage, layout, woff2, kopf):
 
 
 def stilfakten(css, layout):
-    """The style sheet with the layout table's facts put in: its colours as custom properties,
-    the font's name and file."""
+    """The style sheet with the layout table's facts put in: its colours and sizes as custom
+    properties, the font's name and file."""
     farben = "".join(f"--{name}:{wert};" for name, wert in layout["farben"].items())
-    return (f":root{{{farben}}}\n"
+    masse = "".join(f"--{name}:{wert}px;" for name, wert in layout["masse"].items())
+    return (f":root{{{farben}{masse}}}\n"
             + css.replace("{schrift}", layout["schrift"])
             .replace("{schriftdatei}", layout["schriftdatei"]))
 
@@ -178,11 +179,11 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     quelle, icons, site = Path(quelle), Path(icons), Path(site)
     vorlage = (quelle / "index.html").read_text(encoding="utf-8")
     schriftdatei = layout["schriftdatei"]
-    css = knapp(stilfakten((quelle / "seite.css").read_text(encoding="utf-8"), layout))
+    css = knapp(stilfakten((quelle / "page.css").read_text(encoding="utf-8"), layout))
     # The machine's facts the script needs (key codes, shift bits, the font's name) come first.
     js = knapp(f"'use strict';\nconst Fakten = {json.dumps(layout['skript'], ensure_ascii=False)};\n"
-               + (quelle / "seite.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
-               + (quelle / "tasten.js").read_text(encoding="utf-8"))
+               + (quelle / "page.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
+               + (quelle / "screen_keys.js").read_text(encoding="utf-8"))
     maschine = Path(maschine)
     lader = maschine.read_text(encoding="utf-8")
     wasm = maschine.with_suffix(".wasm").read_bytes()
@@ -232,14 +233,14 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     fassung = hashlib.sha256(b"".join((site / d).read_bytes() for d in dateien))
     vorspann = (f"const Fassung = '{fassung.hexdigest()[:16]}';\n"
                 f"const Dateien = {json.dumps(['./'] + dateien)};\n")
-    (site / "sw.js").write_text(vorspann + (quelle / "sw.js").read_text(encoding="utf-8"),
-                                encoding="utf-8")
+    arbeiter = (quelle / "service_worker.js").read_text(encoding="utf-8")
+    (site / "service_worker.js").write_text(vorspann + arbeiter, encoding="utf-8")
 
     # The one file: the same page with everything it would fetch written into it.
     css_einzeln = css.replace(f'url("{schriftdatei}")',
                               f'url("{data_url("font/woff2", (site / schriftdatei).read_bytes())}")')
     if css_einzeln == css:
-        raise SystemExit(f"seite.css does not name {schriftdatei}")
+        raise SystemExit(f"page.css does not name {schriftdatei}")
     kopf = "\n".join([
         f"<style>\n{css_einzeln}</style>",
         # The small PNG rather than the drawing as SVG: a fifth of the bytes.

@@ -24,9 +24,9 @@
         (e.altKey ? Fakten.alt : 0);
 
     // Orca 43, the screen reader of Debian 12's desktops, keeps one last value for all spin
-    // buttons and keeps quiet when the next one takes it, even in another field: such a digit
-    // is announced. Orca 48 says every value change, and hears that digit twice; a value a
-    // hair apart would be heard once by both, but is a number the machine never showed.
+    // buttons and keeps quiet when the next one takes it, even in another field: the machine then
+    // announces such a digit. Orca 48 says every value change, and hears that digit twice; a
+    // value a hair apart would be heard once by both, but is a number the machine never showed.
     // Elsewhere the screen reader says every value change itself.
     const ziffernWiederholen =
         /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
@@ -34,17 +34,18 @@
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
-            this.felder =
-                [...fenster.querySelectorAll('.feld')];  // N1..N6, A1..A6, S1..S6: the tab order
+            // By their place in the tab order, which the machine numbers them by.
+            this.felder = [];
+            fenster.querySelectorAll('.feld').forEach((f) => {
+                this.felder[Number(f.dataset.position)] = f;
+            });
             this.texte = this.felder.map((f) => f.value);
             // A live region with no role of its own: Orca 48 drops a status bar's new text when
             // fields changed in the same moment, never a live section's.
             this.ansage = document.getElementById('ansage');
-            this.letzteZiffer = '';
             this.tickGeplant = false;
-            this.tastenzeiten = [];
             this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
-            this.felder.forEach((el, nummer) => this.bewache(el, nummer));
+            this.felder.forEach((el, position) => this.bewache(el, position));
             // A click or tap anywhere but on a field leaves the focus where it is: beside the
             // window, on a label or a panel, on a key on the screen.
             document.addEventListener('mousedown', (ev) => {
@@ -71,8 +72,8 @@
             return JSON.parse(this.maschine.UTF8ToString(this.maschine[`_${name}`](...args)));
         }
 
-        bewache(el, nummer) {
-            el.addEventListener('keydown', (ev) => this.taste(ev, nummer));
+        bewache(el, position) {
+            el.addEventListener('keydown', (ev) => this.taste(ev, position));
             // Only the machine writes a digit: every other way of changing the text is refused,
             // and whatever still gets through (an input method's composition) is put back.
             for (const art
@@ -82,19 +83,19 @@
             }
             for (const art of ['input', 'compositionend']) {
                 el.addEventListener(art, () => {
-                    el.value = this.texte[nummer];
+                    el.value = this.texte[position];
                 });
             }
         }
 
-        taste(ev, nummer) {
+        taste(ev, position) {
             // WebKitGTK gives Shift+Tab as key "Unidentified" and code "Tab".
             if ((ev.key === 'Tab' || ev.code === 'Tab') && !ev.ctrlKey && !ev.altKey &&
                 !ev.metaKey) {
                 // Round the 18 fields; the focus never leaves the machine.
                 ev.preventDefault();
                 const n = this.felder.length;
-                const ziel = this.felder[(nummer + (ev.shiftKey ? n - 1 : 1)) % n];
+                const ziel = this.felder[(position + (ev.shiftKey ? n - 1 : 1)) % n];
                 ziel.focus();
                 // The caret after the digit, with nothing selected: a screen reader would read
                 // a selection as news ("selected", "unselected") on every Tab.
@@ -109,32 +110,21 @@
             // Every other key goes on to the browser as well, as on the desktop the field's own
             // handling takes place: zoom, full screen, reload, the address bar. Text that a key
             // would type or delete is refused by the guards above, not here.
-            const einheit = Math.floor(nummer / 6);  // 0..2: N, A, S
-            const bild =
-                this.rufe('rm_key', einheit, (nummer % 6) + 1, tastencode(ev), umschalt(ev));
-            const ziffer = bild.felder[nummer];
-            if (ziffer !== this.texte[nummer]) {
-                if (ziffernWiederholen && !bild.ansage && ziffer === this.letzteZiffer) {
-                    bild.ansage = ziffer;
-                }
-                this.letzteZiffer = ziffer;
-            }
-            this.zeichne(bild);
-            this.tastenzeiten.push(performance.now() - ev.timeStamp);
+            this.zeichne(this.rufe('rm_key', position, tastencode(ev), umschalt(ev)));
         }
 
-        zeichne(bild) {
-            bild.felder.forEach((text, k) => {
-                if (this.texte[k] === text) return;
+        // What a step changed, and what it asks once.
+        zeichne(schritt) {
+            for (const [k, text] of schritt.ziffern) {
                 this.texte[k] = text;
                 this.felder[k].value = text;
                 this.felder[k].setAttribute('aria-valuetext', text);
                 this.felder[k].setAttribute('aria-valuenow', text);
-            });
-            this.tafeln.forEach((tafel, p) => {
+            }
+            for (const [p, name, zeilen] of schritt.tafeln) {
+                const tafel = this.tafeln[p];
                 // Lines of one colour in a row make one run of text: a panel is laid out and
                 // painted as a few pieces rather than as a box per line.
-                const zeilen = bild.tafeln[p];
                 const laeufe = [];
                 zeilen.forEach(([farbe, text], k) => {
                     const zeile = k + 1 < zeilen.length ? `${text}\n` : text;
@@ -160,23 +150,23 @@
                     }
                 });
                 while (tafel.laeufe.length > laeufe.length) tafel.laeufe.pop().remove();
-                tafel.el.setAttribute('aria-label', bild.namen[p]);
-            });
-            if (bild.fokus) {
+                tafel.el.setAttribute('aria-label', name);
+            }
+            if (schritt.fokus) {
                 // Each only where it changes something: either makes the browser lay out the
                 // page at once, rather than once in the next frame.
-                const f = this.felder[this.felder.findIndex((el) => el.id === bild.fokus)];
+                const f = document.getElementById(schritt.fokus);
                 if (document.activeElement !== f) f.focus();
                 const ende = f.value.length;
                 if (f.selectionStart !== ende || f.selectionEnd !== ende) {
                     f.setSelectionRange(ende, ende);
                 }
             }
-            if (bild.ansage) this.sage(this.ansage, bild.ansage);
-            if (bild.timer > 0 && !this.tickGeplant) {
+            if (schritt.ansage) this.sage(this.ansage, schritt.ansage);
+            if (schritt.timer > 0 && !this.tickGeplant) {
                 // The machine's timer ticks once; every picture until then still shows it set.
                 this.tickGeplant = true;
-                setTimeout(() => this.gestartet(this.rufe('rm_tick')), bild.timer);
+                setTimeout(() => this.gestartet(this.rufe('rm_tick')), schritt.timer);
             }
         }
 
@@ -186,8 +176,8 @@
         }
 
         // After the start settings: the first complete picture, once the browser has painted it.
-        gestartet(bild) {
-            this.zeichne(bild);
+        gestartet(schritt) {
+            this.zeichne(schritt);
             // Drawn as soon as the machine is there; complete once the font is, too.
             const fertig = () => {
                 window.rechenmaschine.bereit = performance.now();
@@ -202,7 +192,7 @@
     function behalten() {
         if ('serviceWorker' in navigator && window.isSecureContext &&
             location.protocol !== 'file:') {
-            navigator.serviceWorker.register('sw.js').catch(() => {});
+            navigator.serviceWorker.register('service_worker.js').catch(() => {});
         }
     }
 
@@ -266,12 +256,12 @@
         }
         // The window's line heights come with its markup: it is built and started while the
         // font is still on its way, and its letters appear when the font has come.
-        schrift = document.fonts.load(`13px ${Schrift}`);
+        schrift = document.fonts.load(`1em ${Schrift}`);
         const [m] = await Promise.all([maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
-        window.rechenmaschine = {seite, tastenzeiten: seite.tastenzeiten};
+        window.rechenmaschine = {seite};
         Bildschirmtasten(seite);
-        seite.zeichne(seite.rufe('rm_bild'));
+        seite.zeichne(seite.rufe('rm_start', ziffernWiederholen ? 1 : 0));
     }
 
     start().catch(gescheitert);

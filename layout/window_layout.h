@@ -4,8 +4,8 @@
 // colours are the machine's (machine/interfaces.h), as it draws them.
 #pragma once
 
-#include "machine/einheit.h"
 #include "machine/interfaces.h"
+#include "machine/unit.h"
 
 #include <algorithm>
 #include <array>
@@ -46,11 +46,13 @@ inline constexpr Farbe Auswahlschrift{255, 255, 255};
 inline constexpr std::string_view Schriftart = "Arial";
 inline constexpr std::string_view Seitenschrift = "Rechenmaschine Sans";
 inline constexpr std::string_view Seitenschriftdatei = "fonts/rechenmaschine-sans.woff2";
+// The platform's dialog font, for the credit line, as the page draws it: 9 points.
+inline constexpr int SeitenDialogschriftPx = 12;
 
 // The six columns shared by the rod setting fields, the rods, the adding unit and the memory.
 inline constexpr std::array<int, 6> Spalten{240, 1440, 2640, 3840, 4920, 6120};
 
-enum class Art { Ueberschrift, Hinweis, Ziffernfelder, Staebe, Spalte };
+enum class Art { Ueberschrift, Hinweis, Feldreihe, Staebe, Spalte };
 
 struct Steuerelement {
     std::string_view name;
@@ -59,7 +61,7 @@ struct Steuerelement {
     int oben;
     int breite;
     int hoehe;
-    int schriftPx; // 0: the platform's dialog font
+    int schriftPx; // 0: the platform's dialog font (SeitenDialogschriftPx on the page)
     std::string_view text;
 };
 
@@ -78,9 +80,9 @@ inline constexpr std::array<Steuerelement, 10> Steuerelemente{{
      "Merkhilfe bzw. Speicher f\u00fcr Zwischenergebnisse"},
     {"Label6", Art::Hinweis, 7080, 6000, 1455, 1335, 11, Bedienhinweis},
     {"Label7", Art::Hinweis, 6840, 7680, 1935, 495, 0, Urheberzeile},
-    {"N", Art::Ziffernfelder, KeineSpalte, 360, 600, 720, 37, "0"},
-    {"A", Art::Ziffernfelder, KeineSpalte, 6000, 615, 735, 37, "0"},
-    {"S", Art::Ziffernfelder, KeineSpalte, 7320, 615, 735, 37, "0"},
+    {"N", Art::Feldreihe, KeineSpalte, 360, 600, 720, 37, "0"},
+    {"A", Art::Feldreihe, KeineSpalte, 6000, 615, 735, 37, "0"},
+    {"S", Art::Feldreihe, KeineSpalte, 7320, 615, 735, 37, "0"},
     {"Nep", Art::Staebe, KeineSpalte, 1200, 615, 4335, 13, ""},
     {"Mult", Art::Spalte, 7440, 1200, 615, 4335, 28, ""},
 }};
@@ -105,10 +107,10 @@ consteval const Steuerelement& element(std::string_view name) {
 
 // A unit's row of fields is named by the unit's letter; every unit has one.
 static_assert(std::all_of(AlleEinheiten.begin(), AlleEinheiten.end(), [](Einheit e) {
-    return findeElement(Buchstabe(e)) < Steuerelemente.size();
+    return findeElement(buchstabe(e)) < Steuerelemente.size();
 }));
-constexpr const Steuerelement& ziffernfelder(Einheit einheit) {
-    return Steuerelemente[findeElement(Buchstabe(einheit))];
+constexpr const Steuerelement& feldreihe(Einheit einheit) {
+    return Steuerelemente[findeElement(buchstabe(einheit))];
 }
 
 } // namespace rechenmaschine::ui

@@ -33,10 +33,10 @@ function Bildschirmtasten(seite) {
     };
 
     function druecke(taste, zeitpunkt) {
-        let nummer = seite.felder.indexOf(document.activeElement);
-        if (nummer < 0) {
-            nummer = seite.aktiv;
-            seite.felder[nummer].focus();
+        let position = seite.felder.indexOf(document.activeElement);
+        if (position < 0) {
+            position = seite.aktiv;
+            seite.felder[position].focus();
         }
         seite.taste(
             {
@@ -49,7 +49,7 @@ function Bildschirmtasten(seite) {
                 timeStamp: zeitpunkt,
                 preventDefault() {},
             },
-            nummer);
+            position);
     }
 
     tasten.forEach((taste) => {
@@ -112,7 +112,7 @@ function Bildschirmtasten(seite) {
         buehne.style.zoom = '';
         // Nothing to measure: measuring would lay the page out before its first picture.
         if (!fuellt && feld.hidden) return;
-        const rand = 8;
+        const rand = parseFloat(getComputedStyle(document.body).paddingLeft);
         const breite = document.documentElement.clientWidth - 2 * rand;
         const hoehe = document.documentElement.clientHeight - 2 * rand -
             (leiste.hidden ? 0 : leiste.offsetHeight + rand);
