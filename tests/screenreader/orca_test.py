@@ -7,6 +7,7 @@ with xdotool, and splits Orca's debug log (the SPEECH OUTPUT lines) by the time 
 Usage: orca_test.py WORK_DIR PROGRAM | WORK_DIR chromium|firefox PAGE
 """
 import datetime
+import json
 import os
 import pathlib
 import re
@@ -120,14 +121,46 @@ def browser(name, page, work):
     os.makedirs(profile)
     if name == "chromium":
         return ["chromium", "--no-sandbox", "--force-renderer-accessibility", "--no-first-run",
-                "--disable-gpu", "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--disable-quic", f"--user-data-dir={profile}",
-                "--window-size=640,600", f"--app={url}"], "chromium"
+                "--no-default-browser-check", "--disable-gpu", "--disable-background-networking",
+                "--disable-component-update", "--disable-sync", "--disable-quic",
+                f"--user-data-dir={profile}", "--window-size=640,600", f"--app={url}"], "chromium"
+    # The page is the first and only document: no start page, welcome or upgrade page, and no
+    # New Tab page loaded in the background for later (Orca says "Finished loading New Tab"
+    # when that one is done, whenever that is).
+    prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
+             "datareporting.policy.dataSubmissionEnabled": False,
+             "toolkit.telemetry.reportingpolicy.firstRun": False,
+             "browser.startup.homepage_override.mstone": "ignore",
+             "startup.homepage_welcome_url": "", "startup.homepage_welcome_url.additional": "",
+             "browser.startup.firstrunSkipsHomepage": True, "browser.startup.page": 0,
+             "browser.startup.upgradeDialog.enabled": False, "browser.newtab.preload": False,
+             "browser.newtabpage.enabled": False, "browser.startup.homepage": "about:blank",
+             "browser.tabs.warmup.enabled": False}
     with open(os.path.join(profile, "user.js"), "w", encoding="utf-8") as f:
-        f.write('user_pref("browser.shell.checkDefaultBrowser", false);\n'
-                'user_pref("browser.aboutwelcome.enabled", false);\n'
-                'user_pref("datareporting.policy.dataSubmissionEnabled", false);\n')
+        f.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in prefs.items())
     return ["firefox-esr", "--no-remote", "--profile", profile, "--kiosk", url], "firefox"
+
+
+def documents(name):
+    """The names of the documents an application shows, as a screen reader finds them."""
+    found = []
+
+    def walk(node, depth):
+        if node is None or depth > 14:
+            return
+        role = node.getRole()
+        if role in (pyatspi.ROLE_DOCUMENT_WEB, pyatspi.ROLE_DOCUMENT_FRAME):
+            found.append(node.name)
+            return
+        for i in range(node.childCount):
+            walk(node.getChildAtIndex(i), depth + 1)
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name.lower() == name:
+            walk(app, 0)
+    return found
 
 
 def focus(win):
@@ -266,6 +299,11 @@ def main(work, program, page=None):
         if page and int(re.search(r"\d+", version).group()) >= 48:
             twice = REPEATED_STEP - sum(st[0] in FLAT_REVIEW for st in SCRIPT[:REPEATED_STEP])
         failures = judge(script, times, logged, twice)
+        if page:
+            shown = documents(name)
+            if len(shown) != 1 or TITLE not in shown[0]:
+                failures += 1
+                print(f"FAIL the page is not the browser's only document: {shown}")
         with open(os.path.join(work, "program.err"), encoding="utf-8", errors="replace") as err:
             # What the fields' text events would cause without the filter that drops them.
             warnings = [z.strip() for z in err if "text interface" in z or "invalid interface" in z]
