@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Measures the desktop program (release build) against its floor window at scale factors 1, 2
-# and 3, then the web edition in Chromium and WebKitGTK against an empty page with the same font
-# (docs/benchmarks.md). Reports numbers; never fails on time.
-# Usage: scripts/bench.sh [--runs N] [--keys N]   (--runs: start-ups and page loads of each)
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/bench.sh [--runs N] [--keys N]
+Measures the desktop program against its floor window at scale factors 1, 2 and 3, then the web
+edition in Chromium, Firefox and WebKitGTK against its floor (docs/benchmarks.md). Reports
+numbers; never fails on time.
+  --runs N   start-ups and page loads of each (default 20)
+  --keys N   key presses measured (default 2000)"
 cd "$(dirname "$0")/.."
 
 runs=20
 keys=2000
 while (($#)); do
     case "$1" in
-    --runs) runs=$2; shift 2 ;;
-    --keys) keys=$2; shift 2 ;;
-    *) echo "usage: scripts/bench.sh [--runs N] [--keys N]" >&2; exit 2 ;;
+    --runs | --keys)
+        [[ $# -ge 2 && "$2" =~ ^[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
+        if [[ "$1" == --runs ]]; then runs=$2; else keys=$2; fi
+        shift 2
+        ;;
+    -h | --help) echo "$usage"; exit 0 ;;
+    *) echo "$usage" >&2; exit 2 ;;
     esac
 done
 

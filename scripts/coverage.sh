@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Builds with gcov, runs the tests and prints line and branch coverage of machine/ and window/.
-# Fails when machine/ is below 100 % of lines or 95 % of branches, or window/ below 90 % of lines.
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/coverage.sh
+Builds with gcov (preset coverage), runs the tests and prints line and branch coverage of
+machine/ and window/; fails when machine/ is below 100 % of lines or 95 % of branches, or
+window/ below 90 % of lines."
+case "${1:-}" in
+"") ;;
+-h | --help) echo "$usage"; exit 0 ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 
 cmake --preset coverage >/dev/null

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Builds and tests the project in a fresh Debian 13 ("trixie") root, made with debootstrap and
-# entered with chroot, as a new user of Debian 13 would meet it: the README's set-up from a
-# copy of the tree (no git needed), the debug build with every test, and the run command's
-# build and start.
-# Needs root (debootstrap, mount, chroot). The soak and the sanitizer, fuzzing and coverage
-# runs are left to the main test command.
-# Usage: scripts/debian13.sh [ROOT_DIR]   (an existing root is reused)
+# entered with chroot, as a new user of Debian 13 would meet it.
 set -euo pipefail
+usage="Usage: scripts/debian13.sh [ROOT_DIR]
+Makes a Debian 13 root with debootstrap (in ROOT_DIR, by default
+/var/tmp/rechenmaschine-debian13; an existing one is reused) and in it, from a copy of this
+tree without its builds: the README's set-up, the run command's build and start, and the debug
+build with every test, Qt 6.8, GCC 14 and Orca 48 among them. Needs root or sudo (debootstrap,
+mount, chroot); about 25 minutes on two cores, and 2.5 GB of disk outside the tree. Whatever
+ends it, the root's mounts are undone."
+case "${1:-}" in
+-h | --help) echo "$usage"; exit 0 ;;
+-*) echo "$usage" >&2; exit 2 ;;
+esac
+(($# <= 1)) || { echo "$usage" >&2; exit 2; }
 cd "$(dirname "$0")/.."
-root=$(realpath -m "${1:-build/debian13-root}")
+root=$(realpath -m "${1:-/var/tmp/rechenmaschine-debian13}")
 mirror=http://deb.debian.org/debian
 
 sudo=()
@@ -24,13 +31,25 @@ fi
 
 mounted=()
 unmount() {
+    # What the suite started in the root (a display, a message bus, a browser) holds its
+    # mounts: ended first.
+    for proc in /proc/[0-9]*; do
+        if [[ "$("${sudo[@]}" readlink "$proc/root" 2>/dev/null)" == "$root" ]]; then
+            "${sudo[@]}" kill -9 "${proc#/proc/}" 2>/dev/null || true
+        fi
+    done
     for ((k = ${#mounted[@]} - 1; k >= 0; k--)); do
         "${sudo[@]}" umount -l "${mounted[k]}" 2>/dev/null || true
     done
 }
 trap unmount EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 bind() { # source target [mount options...]
-    mountpoint -q "$root$2" && return # left from an earlier run
+    if mountpoint -q "$root$2"; then # left from an earlier run: undone at the end too
+        mounted+=("$root$2")
+        return
+    fi
     "${sudo[@]}" mount "${@:3}" "$1" "$root$2"
     mounted+=("$root$2")
 }
@@ -66,5 +85,5 @@ xvfb-run -a bash -c "
 echo "== build and every test"
 cmake --preset debug >/dev/null
 cmake --build --preset debug 2>&1 | grep -E "warning|error" && { echo "FAIL: warnings"; exit 1; }
-ctest --preset debug
+ctest --preset debug -j2
 '

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Fuzzes the machine with libFuzzer for a bounded time (default 60 s) from the saved seeds.
-# Prints the number of executions; any finding fails, and the input is left in build/fuzz/.
-# Usage: scripts/fuzz.sh [seconds]
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/fuzz.sh [SECONDS]
+Fuzzes the machine with libFuzzer (preset fuzz, clang) for SECONDS (default 60) from the saved
+seeds; any finding fails, and its input is left in build/fuzz/."
+case "${1:-}" in
+"" | [0-9]*) ;;
+-h | --help) echo "$usage"; exit 0 ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
+(($# <= 1)) || { echo "$usage" >&2; exit 2; }
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}

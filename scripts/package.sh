@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package on Debian or Ubuntu: installs what building and packaging need,
-# builds the release and writes build/release/rechenmaschine_VERSION_ARCH.deb.
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/package.sh
+Installs what building and packaging need, builds the release and writes the Debian package
+build/release/rechenmaschine_VERSION_ARCH.deb."
+case "${1:-}" in
+"") ;;
+-h | --help) echo "$usage"; exit 0 ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 scripts/setup.sh --package
 cmake --preset release >/dev/null

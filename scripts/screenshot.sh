@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the program's window right after start, in a virtual display.
-# Usage: scripts/screenshot.sh [program] [output.png]
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/screenshot.sh [PROGRAM] [OUTPUT.png]
+Takes a picture of the program's window right after start in a virtual display (by default
+build/release/app/rechenmaschine into docs/screenshot.png)."
+case "${1:-}" in
+-h | --help) echo "$usage"; exit 0 ;;
+-*) echo "$usage" >&2; exit 2 ;;
+esac
+(($# <= 2)) || { echo "$usage" >&2; exit 2; }
 cd "$(dirname "$0")/.."
 
 program=${1:-build/release/app/rechenmaschine}

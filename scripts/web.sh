@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the web edition (preset wasm) and serves it on 127.0.0.1.
-# The built site, build/wasm/web/site/, is a folder of static files any web server can host.
-# Usage: scripts/web.sh [PORT]   (default 8623)
+# See the usage below.
 set -euo pipefail
+usage="Usage: scripts/web.sh [PORT]
+Installs what is missing, builds the web edition (preset wasm) and serves it on
+http://127.0.0.1:PORT/ (default 8623). The one file to hand out is
+build/wasm/web/rechenmaschine.html; the folder to host, build/wasm/web/site/."
+case "${1:-}" in
+"" | [0-9]*) ;;
+-h | --help) echo "$usage"; exit 0 ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
+(($# <= 1)) || { echo "$usage" >&2; exit 2; }
 cd "$(dirname "$0")/.."
 
 port=${1:-8623}

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace rechenmaschine {
 
@@ -22,6 +23,15 @@ bool plattformGenannt(int argc, const char* const* argv) {
 }
 
 QtMessageHandler vorigerHandler = nullptr;
+// How the program was started, as the user would type it again under a virtual display.
+std::string programm = "rechenmaschine";
+
+// The way to start it without a desktop, with a command that exists once its package is there.
+std::string ohneDesktop() {
+    return "start it from a desktop session, or without one under a virtual display with "
+           "'xvfb-run -a " +
+           programm + "' (xvfb-run is in the package xvfb)";
+}
 
 QString genannteAnzeigen() {
     QString namen;
@@ -41,9 +51,8 @@ void beimStart(QtMsgType typ, const QMessageLogContext& kontext, const QString& 
     if (typ == QtFatalMsg) {
         std::fprintf(stderr,
                      "rechenmaschine could not open its window on the display it was given (%s): "
-                     "start it from a desktop session, or without one under a virtual display "
-                     "with 'xvfb-run -a rechenmaschine'.\n",
-                     qPrintable(genannteAnzeigen().trimmed()));
+                     "%s.\n",
+                     qPrintable(genannteAnzeigen().trimmed()), ohneDesktop().c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -60,15 +69,16 @@ bool pruefeAnzeige(int argc, const char* const* argv) {
     if (vorigerHandler == nullptr) {
         vorigerHandler = qInstallMessageHandler(beimStart);
     }
+    if (argc > 0 && argv[0] != nullptr && argv[0][0] != '\0') {
+        programm = argv[0];
+    }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool vorhanden =
         plattformGenannt(argc, argv) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
         qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     if (!vorhanden) {
-        std::fputs("rechenmaschine needs a graphical display and found none: start it from a "
-                   "desktop session, or without one under a virtual display with "
-                   "'xvfb-run -a rechenmaschine'.\n",
-                   stderr);
+        std::fprintf(stderr, "rechenmaschine needs a graphical display and found none: %s.\n",
+                     ohneDesktop().c_str());
     }
     return vorhanden;
 #else

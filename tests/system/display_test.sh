@@ -23,4 +23,12 @@ DISPLAY=:4711|could not open its window on the display it was given (DISPLAY=":4
 DISPLAY=nowhere.invalid:0|could not open its window on the display it was given
 WAYLAND_DISPLAY=wayland-4711|could not open its window on the display it was given (WAYLAND_DISPLAY=
 ROWS
+# The command it names for a machine without a desktop exists and starts this very program.
+hint=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1 | grep -o "'xvfb-run -a [^']*'")
+if [[ "$hint" != "'xvfb-run -a $program'" ]] || ! command -v xvfb-run >/dev/null; then
+    echo "FAIL the hint names $hint, or xvfb-run is not installed"
+    failures=$((failures + 1))
+else
+    echo "ok   the hint names $hint"
+fi
 exit $((failures > 0))
