@@ -34,25 +34,26 @@ private:
 // where they differ from what it shows.
 class AufgezeichneteTafel : public TextPanel {
 public:
-    explicit AufgezeichneteTafel(std::vector<Druckzeile>& gezeigt) : gezeigt_(&gezeigt) {}
+    explicit AufgezeichneteTafel(std::vector<Druckzeile>& gezeigt) : gezeigt_(&gezeigt) {
+        neu_ = gezeigt;
+    }
     void clear() override {
         neu_.clear();
         gedruckt_ = true;
     }
     void setTextColor(Farbe f) override { farbe_ = f; }
+    // Printed on without a clear, a line goes below what the panel shows: what the recorder
+    // holds between steps is always that.
     void printLine(std::string_view line) override {
-        if (!gedruckt_) { // printed on without a clear: below what the panel shows
-            neu_ = *gezeigt_;
-            gedruckt_ = true;
-        }
         neu_.push_back({farbe_, std::string(line)});
+        gedruckt_ = true;
     }
     // Whether the step left other lines on the panel than the picture showed.
     bool uebernimm() {
         if (!std::exchange(gedruckt_, false) || neu_ == *gezeigt_) {
             return false;
         }
-        gezeigt_->swap(neu_);
+        *gezeigt_ = neu_;
         return true;
     }
 
@@ -134,8 +135,8 @@ template <class Regel> Ereignisse Sitzung::schritt(Regel regel) {
         std::string name =
             p + 1 < Tafelanzahl ? stabname(z, static_cast<int>(p + 1)) : spaltenname(z);
         const bool umbenannt = name != bild_.namen[p];
-        if (t_->tafeln[p].uebernimm() || umbenannt) {
-            e.tafeln.set(p);
+        e.tafeln.set(p, t_->tafeln[p].uebernimm() | umbenannt);
+        if (umbenannt) {
             bild_.namen[p] = std::move(name);
         }
     }
