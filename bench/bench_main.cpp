@@ -25,7 +25,7 @@
 namespace {
 
 using rechenmaschine::N1;
-using rechenmaschine::bench::FloorWindow;
+using rechenmaschine::bench::Bodenfenster;
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -33,7 +33,7 @@ double median(std::vector<double> v) {
     return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
-long peakRssKiB() {
+long spitzenspeicherKiB() {
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
     return r.ru_maxrss;
@@ -71,7 +71,7 @@ Fenster baue(bool echt, Malzaehler& zaehler) {
         }
         f.tafeln.push_back(w->Mult());
     } else {
-        auto* w = new FloorWindow;
+        auto* w = new Bodenfenster;
         f.widget.reset(w);
         f.tafeln.assign(w->tafeln.begin(), w->tafeln.end());
     }
@@ -104,7 +104,7 @@ int starte(bool echt) {
             pruefer.stop();
             std::printf("ready\n");
             std::fflush(stdout);
-            std::printf("rss %ld\n", peakRssKiB());
+            std::printf("rss %ld\n", spitzenspeicherKiB());
             std::fflush(stdout);
             QCoreApplication::quit();
         }
@@ -168,7 +168,7 @@ int tasten(bool echt, int runs) {
         alle.push_back(w->S(2));
         faelle.push_back({"Up in S(2)", w->S(2), Qt::Key_Up, {w->Nep(1), w->Mult()}});
     } else {
-        auto* w = static_cast<FloorWindow*>(f.widget.get());
+        auto* w = static_cast<Bodenfenster*>(f.widget.get());
         w->felder[2]->installEventFilter(&zaehler);
         faelle.push_back({"Right in a plain field", w->felder[2], Qt::Key_Right, {w->felder[2]}});
     }
@@ -184,17 +184,17 @@ int tasten(bool echt, int runs) {
         }
         std::printf("key %s|%.2f\n", fall.name, median(zeiten));
     }
-    std::printf("rss %ld\n", peakRssKiB());
+    std::printf("rss %ld\n", spitzenspeicherKiB());
     return 0;
 }
 
-struct Kind {
+struct Kindprozess {
     double ms = 0;
     long rssKiB = 0;
     std::vector<std::pair<std::string, double>> tasten;
 };
 
-Kind kind(const QString& art, const QString& welches, int runs, const QString& faktor) {
+Kindprozess kind(const QString& art, const QString& welches, int runs, const QString& faktor) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -205,7 +205,7 @@ Kind kind(const QString& art, const QString& welches, int runs, const QString& f
     }
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Kind k;
+    Kindprozess k;
     QElapsedTimer uhr;
     uhr.start();
     p.start(QCoreApplication::applicationFilePath(),
@@ -240,15 +240,15 @@ void vergleiche(int starts, int keys, const QString& faktor) {
     kind("--start", "real", 1, faktor); // warm the caches of the file system and fontconfig
     kind("--start", "floor", 1, faktor);
     for (int r = 0; r < starts; ++r) {
-        const Kind e = kind("--start", "real", 1, faktor);
-        const Kind b = kind("--start", "floor", 1, faktor);
+        const Kindprozess e = kind("--start", "real", 1, faktor);
+        const Kindprozess b = kind("--start", "floor", 1, faktor);
         startEcht.push_back(e.ms);
         startBoden.push_back(b.ms);
         rssEcht.push_back(static_cast<double>(e.rssKiB));
         rssBoden.push_back(static_cast<double>(b.rssKiB));
     }
-    const Kind e = kind("--keys", "real", keys, faktor);
-    const Kind b = kind("--keys", "floor", keys, faktor);
+    const Kindprozess e = kind("--keys", "real", keys, faktor);
+    const Kindprozess b = kind("--keys", "floor", keys, faktor);
     rssEcht.push_back(static_cast<double>(e.rssKiB));
     rssBoden.push_back(static_cast<double>(b.rssKiB));
 

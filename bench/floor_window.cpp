@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-FloorWindow::FloorWindow() {
+Bodenfenster::Bodenfenster() {
     setWindowTitle(qtext(ui::Fenstertitel));
     setFixedSize(ui::px(ui::FensterBreite), ui::px(ui::FensterHoehe));
     QPalette pal = palette();

@@ -9,9 +9,9 @@
 
 namespace rechenmaschine::bench {
 
-class FloorWindow : public QWidget {
+class Bodenfenster : public QWidget {
 public:
-    FloorWindow();
+    Bodenfenster();
     std::array<QLineEdit*, 18> felder{};
     std::array<QWidget*, 7> tafeln{};
 };

@@ -44,6 +44,7 @@ inline constexpr Farbe Auswahlschrift{255, 255, 255};
 // page carries a subset of Liberation Sans under a name of its own, as the font's licence
 // asks of a modified font.
 inline constexpr std::string_view Schriftart = "Arial";
+inline constexpr std::string_view Ersatzschrift = "Liberation Sans"; // what fontconfig serves
 inline constexpr std::string_view Seitenschrift = "Rechenmaschine Sans";
 inline constexpr std::string_view Seitenschriftdatei = "fonts/rechenmaschine-sans.woff2";
 // The platform's dialog font, for the credit line, as the page draws it: 9 points.

@@ -2,7 +2,9 @@
 window's size and its controls' places by it instead of copying them.
 
 Usage: layout.py LAYOUT_JSON NAME   prints "x y width height" of the control NAME ("Mult",
-                                     "N1", ...), or "width height" of the window for "fenster".
+                                     "N1", ...), or "width height" of the window for "fenster",
+                                     or a colour as ImageMagick writes it for "farbe:NAME"
+                                     ("farbe:fenster", "farbe:hervorhebung").
 """
 import json
 import sys
@@ -21,6 +23,13 @@ def vom_bau(pfad):
     raise FileNotFoundError(f"no layout.json in a folder above {pfad}")
 
 
+def srgb(tabelle, name):
+    """A colour of the page's style sheet or of the rows, as ImageMagick writes a pixel:
+    "srgb(255,255,192)"."""
+    wert = {**tabelle["farben"], **tabelle["reihenfarben"]}[name]
+    return "srgb({},{},{})".format(*(int(wert[k:k + 2], 16) for k in (1, 3, 5)))
+
+
 def element(layout, name):
     """A control's place and size in pixels: (x, y, width, height)."""
     for e in layout["elemente"]:
@@ -33,7 +42,9 @@ if __name__ == "__main__":
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
     tabelle = lade(sys.argv[1])
-    if sys.argv[2] == "fenster":
+    if sys.argv[2].startswith("farbe:"):
+        print(srgb(tabelle, sys.argv[2][len("farbe:"):]))
+    elif sys.argv[2] == "fenster":
         print(tabelle["breite"], tabelle["hoehe"])
     else:
         print(*element(tabelle, sys.argv[2]))

@@ -1,4 +1,5 @@
 """End to end: the real program, real key presses (xdotool), read back through AT-SPI."""
+import functools
 import subprocess
 from pathlib import Path
 import sys
@@ -133,12 +134,13 @@ def main(program, layout_json):
         rechts = (mx + mb + tabelle["breite"]) // 2  # between the column and the window's edge
         ox, oy, _, _ = layout.element(tabelle, "Label4")
         ux, uy, _, _ = layout.element(tabelle, "Label2")
-        check(pixel(start_shot, rechts, my + mh // 2) == "srgb(255,255,192)",
+        farbe = functools.partial(layout.srgb, tabelle)
+        check(pixel(start_shot, rechts, my + mh // 2) == farbe("fenster"),
               "window background light yellow")
-        check(pixel(start_shot, ox + 4, oy + 3) == "srgb(255,192,192)", "heading bar light red")
-        check(pixel(start_shot, ux + 4, uy + 4) == "srgb(255,192,192)",
+        check(pixel(start_shot, ox + 4, oy + 3) == farbe("ueberschrift"), "heading bar light red")
+        check(pixel(start_shot, ux + 4, uy + 4) == farbe("ueberschrift"),
               "second heading bar light red")
-        check(pixel(start_shot, mx + 4, my + 220) == "srgb(255,255,255)",
+        check(pixel(start_shot, mx + 4, my + 220) == farbe("tafel"),
               "the column's paper is white")
 
         # The rods: N(1) to 3, then the road of one key press in N(3).

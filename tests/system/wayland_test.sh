@@ -10,6 +10,8 @@ program=$(realpath "$1")
 layout() { /usr/bin/python3 "$(dirname "$0")/../layout.py" "$2" "$1"; }
 read -r mx my mb mh < <(layout Mult "$2")
 read -r breite hoehe < <(layout fenster "$2")
+gelb=$(layout farbe:fenster "$2")
+IFS='(,)' read -r _ rot gruen blau < <(layout farbe:hervorhebung "$2")
 shift 2
 scratch=$(mktemp -d)
 pids=()
@@ -50,12 +52,14 @@ for _ in $(seq 20); do
     [[ -n "$shot" ]] || continue
     # The light yellow is the window's: its client area, and the title bar Qt draws above it
     # in the same palette. The client area is the box's lowest rows, as high as the window.
-    box=$(convert "$shot" -fill black +opaque "srgb(255,255,192)" -format "%@" info:)
+    box=$(convert "$shot" -fill black +opaque "$gelb" -format "%@" info:)
     [[ "$box" == "${breite}x"* ]] || continue
     IFS='x+' read -r _ h x y <<<"$box"
     y=$((y + h - hoehe))
     red_rows=$(convert "$shot" -crop "${mb}x${mh}+$((x + mx))+$((y + my))" +repage txt:- |
-        awk -F'[(,)]' 'NR > 1 && $3 > 200 && $4 < 90 && $5 < 90 { print $2 + 0 }' | sort -n | uniq)
+        awk -F'[(,)]' -v r="$rot" -v g="$gruen" -v b="$blau" \
+            'function nah(a, z) { return a - z < 90 && z - a < 90 } NR > 1 && nah($3, r) && nah($4, g) && nah($5, b) { print $2 + 0 }' |
+        sort -n | uniq)
     [[ -n "$red_rows" ]] || continue
     first=$(head -1 <<<"$red_rows")
     last=$(tail -1 <<<"$red_rows")

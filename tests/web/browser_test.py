@@ -236,7 +236,7 @@ def main(name, site, referenz, anzahl=300, saat=1623):
     ref = subprocess.Popen([referenz], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     with browser.page(site) as url, browser.starte(name) as driver:
         browser.open_page(driver, url)
-        check(driver.title == "Tesmar Zovadiduze Varbinger Rechenmaschine von 1623", "title")
+        check(driver.title == LAYOUT["titel"], "title")
         start = zustand(driver)
         check(start == "0" * 18 + " N1 5", f"start: all 0, focus in N(1), row 5 ({start})")
         if driver.name == "chromium":

@@ -87,10 +87,10 @@ private slots:
             QCOMPARE(c->font().family(), qtext(ui::Schriftart));
             QCOMPARE(c->font().weight(), QFont::Normal);
             QVERIFY(!c->font().italic() && !c->font().underline() && !c->font().strikeOut());
-            // Arial itself or the face of the same metrics that stands in for it (the page
-            // carries a subset of the same face, named apart as its licence asks).
+            // Arial itself or the face of the same metrics that stands in for it.
             const QString face = QFontInfo(c->font()).family();
-            QVERIFY2(face == qtext(ui::Schriftart) || face == "Liberation Sans", qPrintable(face));
+            QVERIFY2(face == qtext(ui::Schriftart) || face == qtext(ui::Ersatzschrift),
+                     qPrintable(face));
         }
         if (auto* l = qobject_cast<QLabel*>(c); l && !text.isEmpty()) {
             QCOMPARE(l->text(), text);

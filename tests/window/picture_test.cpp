@@ -85,7 +85,9 @@ private slots:
         // The same on every machine: a steady caret, and a dialog font named rather than
         // whatever the machine's fontconfig picks for "Sans Serif".
         QApplication::setCursorFlashTime(0);
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+        QApplication::setFont(QFont(
+            QString::fromUtf8(ui::Schriftart.data(), static_cast<qsizetype>(ui::Schriftart.size())),
+            9));
     }
 
     void afterStart() {

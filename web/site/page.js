@@ -260,7 +260,7 @@
         const [m] = await Promise.all([maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
         window.rechenmaschine = {seite};
-        Bildschirmtasten(seite);
+        bildschirmtasten(seite);
         seite.zeichne(seite.rufe('rm_start', ziffernWiederholen ? 1 : 0));
     }
 

@@ -5,7 +5,7 @@
 // control shows them and another fills the screen with the window.
 'use strict';
 
-function Bildschirmtasten(seite) {
+function bildschirmtasten(seite) {
     const buehne = document.getElementById('buehne');
     const feld = document.getElementById('tasten');
     const tasten = [...feld.querySelectorAll('.taste')];
