@@ -5,11 +5,17 @@
 
 #include "machine/interfaces.h"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace rechenmaschine {
+
+// Two hexadecimal digits: no printf, which would be most of the page's machine code.
+inline void hex(std::string& out, unsigned char byte) {
+    constexpr std::string_view Hexzeichen = "0123456789abcdef";
+    out += Hexzeichen[byte >> 4];
+    out += Hexzeichen[byte & 15];
+}
 
 inline void json(std::string& out, std::string_view text) {
     out += '"';
@@ -18,9 +24,8 @@ inline void json(std::string& out, std::string_view text) {
             out += '\\';
             out += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            char puffer[8];
-            std::snprintf(puffer, sizeof puffer, "\\u%04x", static_cast<unsigned>(c));
-            out += puffer;
+            out += "\\u00";
+            hex(out, static_cast<unsigned char>(c));
         } else {
             out += c; // UTF-8 passes through unchanged
         }
@@ -30,9 +35,11 @@ inline void json(std::string& out, std::string_view text) {
 
 // A colour as a JSON string, "#rrggbb": nothing in it needs escaping.
 inline void json(std::string& out, Farbe f) {
-    char puffer[10];
-    std::snprintf(puffer, sizeof puffer, "\"#%02x%02x%02x\"", f.rot, f.gruen, f.blau);
-    out += puffer;
+    out += "\"#";
+    hex(out, f.rot);
+    hex(out, f.gruen);
+    hex(out, f.blau);
+    out += '"';
 }
 
 } // namespace rechenmaschine

@@ -2,6 +2,8 @@
 // as JSON (sizes in pixels, kinds by name, the fields' places in the tab order and their names
 // for screen readers). The page, its one-file edition, the font subset and the web app
 // manifest are made from it, and the tests find the window's controls by it.
+#include "exercises/tutor.h"
+#include "layout/exercise_panel.h"
 #include "layout/json.h"
 #include "layout/screen_keys.h"
 #include "layout/window_layout.h"
@@ -55,7 +57,7 @@ constexpr std::array<Benannt<Farbe>, 13> Farben{{
 }};
 
 // Every size of the style sheet, in pixels, by the name the sheet uses (as --name).
-constexpr std::array<Benannt<int>, 7> Masse{{
+constexpr std::array<Benannt<int>, 12> Masse{{
     {"abstand", ui::Abstand},
     {"tasten-breite", ui::TastenNeben.breite},
     {"tasten-hoehe", ui::TastenNeben.hoehe},
@@ -63,6 +65,11 @@ constexpr std::array<Benannt<int>, 7> Masse{{
     {"tasten-unter-hoehe", ui::TastenUnter.hoehe},
     {"tasten-schrift", ui::TastenSchriftPx},
     {"leiste-schrift", ui::LeisteSchriftPx},
+    {"aufgaben-breite", ui::AufgabenNeben.breite},
+    {"aufgaben-hoehe", ui::AufgabenNeben.hoehe},
+    {"aufgaben-unter-breite", ui::AufgabenUnter.breite},
+    {"aufgaben-unter-hoehe", ui::AufgabenUnter.hoehe},
+    {"aufgaben-schrift", ui::AufgabenSchriftPx},
 }};
 
 // The browser's names of the keys a Windows key code stands for, as the desktop passes them
@@ -202,6 +209,42 @@ std::string layout() {
     zahl(o, "nach", ui::WiederholungNachMs);
     zahl(o, "alle", ui::WiederholungAlleMs);
     zahl(o, "leuchten", ui::LeuchtdauerMs);
+    schliesse(o, '}');
+    o += ",\"aufgaben\":{";
+    text(o, "aufgaben", ui::Aufgaben);
+    text(o, "tipp", ui::Tipp);
+    text(o, "vorfuehren", ui::Vorfuehren);
+    text(o, "anhalten", ui::Anhalten);
+    text(o, "vorige", ui::VorigeAufgabe);
+    text(o, "naechste", ui::NaechsteAufgabe);
+    text(o, "nummer", ui::AufgabeNummer);
+    zahl(o, "anzahl", static_cast<long>(aufgaben().size()));
+    text(o, "taste_panel", ui::TastePanel);
+    text(o, "taste_tipp", ui::TasteTipp);
+    text(o, "taste_aufgabe", ui::TasteAufgabe);
+    zahl(o, "takt", ui::VorfuehrTaktMs);
+    // Every letter the exercises can show, for the page's font.
+    text(o, "texte", alleTexte());
+    // The exercises and their steps, for the teachers' sheet.
+    o += "\"liste\":[";
+    for (const Aufgabe& a : aufgaben()) {
+        o += '{';
+        text(o, "titel", a.titel);
+        text(o, "einleitung", a.einleitung);
+        text(o, "ergebnis", a.ergebnis);
+        o += "\"schritte\":[";
+        for (const Schritt& s : a.schritte) {
+            o += '{';
+            text(o, "anweisung", s.anweisung);
+            text(o, "hinweis", s.hinweis);
+            text(o, "geschafft", s.geschafft);
+            schliesse(o, '}');
+            o += ',';
+        }
+        schliesse(o, ']');
+        o += "},";
+    }
+    schliesse(o, ']');
     schliesse(o, '}');
     o += "}\n";
     return o;

@@ -98,10 +98,13 @@ constexpr std::size_t findeElement(std::string_view name) {
     return k;
 }
 
-// Evaluated by the compiler only: a misspelt name is a compile error, never a throw at run time.
+// Not constant: reached while the compiler evaluates `element`, it stops the build. Never defined.
+void unbekanntesSteuerelement();
+
+// Evaluated by the compiler only: a misspelt name is a compile error, never a fault at run time.
 consteval const Steuerelement& element(std::string_view name) {
     if (findeElement(name) == Steuerelemente.size()) {
-        throw "unknown control";
+        unbekanntesSteuerelement();
     }
     return Steuerelemente[findeElement(name)];
 }

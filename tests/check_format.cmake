@@ -1,5 +1,6 @@
 file(GLOB_RECURSE sources
-     ${SOURCE_DIR}/machine/*.h ${SOURCE_DIR}/machine/*.cpp ${SOURCE_DIR}/layout/*.h ${SOURCE_DIR}/layout/*.cpp
+     ${SOURCE_DIR}/machine/*.h ${SOURCE_DIR}/machine/*.cpp
+     ${SOURCE_DIR}/exercises/*.h ${SOURCE_DIR}/exercises/*.cpp ${SOURCE_DIR}/layout/*.h ${SOURCE_DIR}/layout/*.cpp
      ${SOURCE_DIR}/web/*.h ${SOURCE_DIR}/web/*.cpp ${SOURCE_DIR}/web/site/*.js
      ${SOURCE_DIR}/window/*.h ${SOURCE_DIR}/window/*.cpp
      ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp

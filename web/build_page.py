@@ -4,8 +4,8 @@ and the one-file edition, rechenmaschine.html, which holds the same page, its sc
 WebAssembly, the font and the icon, and opens from disk. Both come from the same sources in
 web/site; the window is written into the markup, so it is laid out before any script runs.
 
-Usage: build_page.py LAYOUT_JSON MACHINE_JS SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
-  MACHINE_JS is the machine as built, its loader; the WebAssembly lies beside it.
+Usage: build_page.py LAYOUT_JSON MACHINE_WASM SOURCE_DIR FONT LICENCE ICON_DIR SITE_DIR ONE_FILE
+  MACHINE_WASM is the machine as built, with its binding; the page instantiates it itself.
 """
 import base64
 import hashlib
@@ -129,10 +129,42 @@ def tasten(layout):
     return (f'<div id="tasten" class="tasten" role="group" aria-label="{a(st["tasten"])}" '
             f'{zeit} hidden>\n{knoepfe}\n</div>',
             '<div id="leiste">'
+            f'<button type="button" id="zeige-aufgaben" tabindex="-1" aria-pressed="false" '
+            f'aria-keyshortcuts="{a(layout["aufgaben"]["taste_panel"])}">'
+            f'{a(layout["aufgaben"]["aufgaben"])}</button>'
             f'<button type="button" id="zeige-tasten" tabindex="-1" aria-pressed="false">'
             f'{a(st["zeigen"])}</button>'
             f'<button type="button" id="fuellen" tabindex="-1" aria-pressed="false">'
             f'{a(st["fuellen"])}</button></div>')
+
+
+def aufgaben(layout):
+    """The exercises' panel: its controls, and places for the texts the machine's exercises give
+    it at run time. Its buttons take no focus either."""
+    a = lambda s: html.escape(str(s), quote=True)
+    au = layout["aufgaben"]
+    knopf = lambda id_, text, taste="", label="": (
+        f'<button type="button" id="{id_}" tabindex="-1"'
+        + (f' aria-keyshortcuts="{a(taste)}"' if taste else "")
+        + (f' aria-label="{a(label)}"' if label else "") + f'>{a(text)}</button>')
+    nummern = "".join(f'<button type="button" class="nummer" tabindex="-1" data-aufgabe="{k}">'
+                      f'{k + 1}</button>' for k in range(au["anzahl"]))
+    tasten = {t["platz"]: t["zeichen"] for t in layout["tasten"]}
+    return (f'<section id="aufgaben" aria-label="{a(au["aufgaben"])}" data-takt="{au["takt"]}" '
+            f'data-taste-panel="{a(au["taste_panel"])}" data-taste-tipp="{a(au["taste_tipp"])}" '
+            f'data-taste-aufgabe="{a(au["taste_aufgabe"])}" '
+            f'data-nummer="{a(au["nummer"])}" data-vorfuehren="{a(au["vorfuehren"])}" '
+            f'data-anhalten="{a(au["anhalten"])}" hidden>\n'
+            '<div class="reihe">'
+            + knopf("vorige", tasten["links"], "Shift+" + au["taste_aufgabe"], au["vorige"])
+            + f'<div class="liste">{nummern}</div>'
+            + knopf("naechste", tasten["rechts"], au["taste_aufgabe"], au["naechste"])
+            + '</div>\n<h2 id="a-titel"></h2>\n<p id="a-einleitung"></p>\n'
+            '<p id="a-schritt"></p>\n<p id="a-geschafft"></p>\n<p id="a-anweisung"></p>\n'
+            '<p id="a-hinweis" hidden></p>\n<div class="reihe">'
+            + knopf("tipp", au["tipp"], au["taste_tipp"])
+            + knopf("vorfuehren", au["vorfuehren"], "Shift+" + au["taste_tipp"])
+            + '</div>\n</section>')
 
 
 def seite(vorlage, layout, woff2, kopf):
@@ -140,7 +172,8 @@ def seite(vorlage, layout, woff2, kopf):
     return (vorlage.replace("{titel}", html.escape(layout["titel"]))
             .replace("{farbe}", layout["farben"]["ueberschrift"])
             .replace("{kopf}", kopf).replace("{fenster}", fenster(layout, woff2))
-            .replace("{tasten}", knoepfe).replace("{leiste}", leiste)
+            .replace("{tasten}", knoepfe).replace("{aufgaben}", aufgaben(layout))
+            .replace("{leiste}", leiste)
             .replace("{ohne_skript}", html.escape(OHNE_SKRIPT)))
 
 
@@ -183,17 +216,17 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
     # The machine's facts the script needs (key codes, shift bits, the font's name) come first.
     js = knapp(f"'use strict';\nconst Fakten = {json.dumps(layout['skript'], ensure_ascii=False)};\n"
                + (quelle / "page.js").read_text(encoding="utf-8").replace("{ohne_wasm}", OHNE_WASM)
-               + (quelle / "screen_keys.js").read_text(encoding="utf-8"))
-    maschine = Path(maschine)
-    lader = maschine.read_text(encoding="utf-8")
-    wasm = maschine.with_suffix(".wasm").read_bytes()
+               + (quelle / "screen_keys.js").read_text(encoding="utf-8")
+               + (quelle / "exercise_panel.js").read_text(encoding="utf-8"))
+    wasm = Path(maschine).read_bytes()
     # The machine is a few dozen kilobytes: carried in the page, it needs no request of its own.
     wasm_skript = inline_skript(f"window.rechenmaschineWasm = '{base64.b64encode(wasm).decode()}';\n")
 
     (site / "fonts").mkdir(parents=True, exist_ok=True)
     texte = ("".join(e["text"] for e in layout["elemente"]) + "0123456789 " + OHNE_WASM
              + "".join(t["zeichen"] for t in layout["tasten"])
-             + layout["steuerung"]["zeigen"] + layout["steuerung"]["fuellen"])
+             + layout["steuerung"]["zeigen"] + layout["steuerung"]["fuellen"]
+             + "".join(v for v in layout["aufgaben"].values() if isinstance(v, str)))
     schrift(ttf, texte + OHNE_SKRIPT, site / schriftdatei, layout["schrift"])
     shutil.copyfile(lizenz, site / "fonts" / "LICENSE")
     shutil.copyfile(icons / "rechenmaschine.svg", site / "icon.svg")
@@ -223,7 +256,7 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
         # read and lay out, on the same thread as the window's first picture.
         '<link rel="icon" href="icon-192.png" type="image/png">',
         '<link rel="manifest" href="manifest.webmanifest">',
-        wasm_skript, inline_skript(lader), inline_skript(js),
+        wasm_skript, inline_skript(js),
     ])
     (site / "index.html").write_text(seite(vorlage, layout, site / schriftdatei, kopf),
                                      encoding="utf-8")
@@ -245,7 +278,7 @@ def main(layout_json, maschine, quelle, ttf, lizenz, icons, site, einzeln):
         f"<style>\n{css_einzeln}</style>",
         # The small PNG rather than the drawing as SVG: a fifth of the bytes.
         f'<link rel="icon" href="{data_url("image/png", (icons / "rechenmaschine-192.png").read_bytes())}">',
-        wasm_skript, inline_skript(lader), inline_skript(js),
+        wasm_skript, inline_skript(js),
     ])
     Path(einzeln).write_text(seite(vorlage, layout, site / schriftdatei, kopf), encoding="utf-8")
 

@@ -73,6 +73,22 @@ FOCUS_MODE = "focus mode"
 # Flat review is Orca's own reading of a desktop window's lines; on a page it reads the
 # document instead, so the page's script leaves out those two keys.
 FLAT_REVIEW = ("KP_Up", "KP_Page_Up")
+# The page's exercises: the panel opened from the field says the first exercise and its first
+# step (the adding unit set to 0), and C there says, after the key's own announcement, that
+# the step is done and the next one.
+PANEL = ("F2", r"^Aufgabe 1 von 6: Addieren .* Schritt 1 von 5: ")
+GESCHAFFT = r"Das Additionswerk zeigt 000000\. Schritt 2 von 5: "
+
+
+def page_script():
+    script = []
+    for step in SCRIPT:
+        if step[0] == "c":
+            script += [PANEL, (*step, GESCHAFFT)]
+        elif step[0] not in FLAT_REVIEW:
+            script.append(step)
+    return script
+
 
 LINE = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d+) - (.*)")
 SPEECH = re.compile(r"^SPEECH OUTPUT: '(.*?)' ?\[?\{")
@@ -242,7 +258,7 @@ def judge(script, times, logged, twice_allowed=None):
 def main(work, program, page=None):
     if page:
         command, name = browser(program, page, work)
-        script = [step for step in SCRIPT if step[0] not in FLAT_REVIEW]
+        script = page_script()
     else:
         command, name, script = [program], "rechenmaschine", SCRIPT
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])

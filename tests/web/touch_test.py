@@ -39,6 +39,7 @@ def check(ok, what):
     print(("ok   " if ok else "FAIL ") + what)
     if not ok:
         failures.append(what)
+    return ok
 
 
 def taste(name):
@@ -53,8 +54,8 @@ def beruehre(driver, x, y, halten=0.0):
             time.sleep(halten)
 
 
-def tippe(driver, name, halten=0.0):
-    beruehre(driver, *driver.execute_script(browser.MITTE, taste(name)), halten)
+def tippe(driver, name, halten=0.0, selektor=None):
+    beruehre(driver, *driver.execute_script(browser.MITTE, selektor or taste(name)), halten)
 
 
 def tablet(driver, url, breite, hoehe, rechnen):

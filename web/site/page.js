@@ -34,6 +34,7 @@
     class Seite {
         constructor(maschine, fenster) {
             this.maschine = maschine;
+            this.dekodierer = new TextDecoder();
             // By their place in the tab order, which the machine numbers them by.
             this.felder = [];
             fenster.querySelectorAll('.feld').forEach((f) => {
@@ -68,8 +69,12 @@
             });
         }
 
+        // A call of the binding, whose answer is JSON in the machine's memory, ended by a 0.
         rufe(name, ...args) {
-            return JSON.parse(this.maschine.UTF8ToString(this.maschine[`_${name}`](...args)));
+            const adresse = this.maschine[name](...args);
+            const speicher = new Uint8Array(this.maschine.memory.buffer);
+            const ende = speicher.indexOf(0, adresse);
+            return JSON.parse(this.dekodierer.decode(speicher.subarray(adresse, ende)));
         }
 
         bewache(el, position) {
@@ -89,6 +94,7 @@
         }
 
         taste(ev, position) {
+            if (this.eigeneTaste?.(ev)) return;  // the exercises' keys
             // WebKitGTK gives Shift+Tab as key "Unidentified" and code "Tab".
             if ((ev.key === 'Tab' || ev.code === 'Tab') && !ev.ctrlKey && !ev.altKey &&
                 !ev.metaKey) {
@@ -163,6 +169,7 @@
                 }
             }
             if (schritt.ansage) this.sage(this.ansage, schritt.ansage);
+            if (schritt.uebung) this.nachUebung?.(schritt.uebung);
             if (schritt.timer > 0 && !this.tickGeplant) {
                 // The machine's timer ticks once; every picture until then still shows it set.
                 this.tickGeplant = true;
@@ -178,6 +185,7 @@
         // After the start settings: the first complete picture, once the browser has painted it.
         gestartet(schritt) {
             this.zeichne(schritt);
+            this.nachStart?.();
             // Drawn as soon as the machine is there; complete once the font is, too.
             const fertig = () => {
                 window.rechenmaschine.bereit = performance.now();
@@ -226,26 +234,27 @@
 
     // The module is a few dozen kilobytes: compiled on the spot it is ready in about a
     // millisecond, where a compile in the background waits its turn for tens. A browser that
-    // will not compile on its main thread gets the background compile.
-    function instanz(bytes, importe) {
-        try {
-            const modul = new WebAssembly.Module(bytes);
-            return Promise.resolve([new WebAssembly.Instance(modul, importe), modul]);
-        } catch (e) {
-            return WebAssembly.instantiate(bytes, importe).then((r) => [r.instance, r.module]);
-        }
-    }
-
+    // will not compile on its main thread gets the background compile. Its one import ends it
+    // on a fault, which the machine's rules never reach.
     function maschine() {
-        return new Promise((fertig, fehler) => {
-            Rechenmaschine({
-                instantiateWasm(importe, annehmen) {
-                    Promise.resolve()
-                        .then(() => instanz(code(), importe))
-                        .then(([i, m]) => annehmen(i, m), fehler);
-                    return {};
+        const importe = {
+            wasi_snapshot_preview1: {
+                proc_exit(status) {
+                    throw new Error(`machine ended (${status})`);
                 },
-            }).then(fertig, fehler);
+            },
+        };
+        const bytes = code();
+        let fertig;
+        try {
+            fertig =
+                Promise.resolve(new WebAssembly.Instance(new WebAssembly.Module(bytes), importe));
+        } catch (e) {
+            fertig = WebAssembly.instantiate(bytes, importe).then((r) => r.instance);
+        }
+        return fertig.then((instanz) => {
+            instanz.exports._initialize();
+            return instanz.exports;
         });
     }
 
@@ -260,7 +269,7 @@
         const [m] = await Promise.all([maschine(), geladen]);
         const seite = new Seite(m, document.getElementById('fenster'));
         window.rechenmaschine = {seite};
-        bildschirmtasten(seite);
+        aufgabenfeld(seite, bildschirmtasten(seite));
         seite.zeichne(seite.rufe('rm_start', ziffernWiederholen ? 1 : 0));
     }
 

@@ -89,35 +89,40 @@ function bildschirmtasten(seite) {
         });
     });
 
-    // A key of the keyboard lights its key on the screen, for a class watching the projector.
+    // A key of the keyboard, or of a demonstration, lights its key on the screen, for a class
+    // watching the projector.
     const passt = (taste, ev) => (ev.key === taste.dataset.key || ev.code === taste.dataset.code) &&
         (taste.dataset.key !== 'Tab' || ev.shiftKey === (taste.dataset.umschalt === '1'));
-    document.addEventListener('keydown', (ev) => {
-        if (feld.hidden || !seite.felder.includes(ev.target)) return;
+    seite.leuchte = (ev) => {
         const taste = tasten.find((t) => passt(t, ev));
-        if (!taste) return;
+        if (feld.hidden || !taste) return;
         taste.classList.add('leuchtet');
         clearTimeout(taste.leuchten);
         taste.leuchten = setTimeout(() => taste.classList.remove('leuchtet'), zeit('leuchten'));
+    };
+    document.addEventListener('keydown', (ev) => {
+        if (seite.felder.includes(ev.target)) seite.leuchte(ev);
     });
 
-    // The window with its keys as large as the screen allows, beside or below it, whichever is
-    // larger; without that, at the browser's zoom, beside it where there is room.
+    // The window with its keys and the exercises as large as the screen allows: beside the
+    // window, or below it, whichever is larger; without that, at the browser's zoom, beside it
+    // where there is room. On a touch screen only the exercises' control is left to show.
+    const aufgaben = document.getElementById('aufgaben');
     function passe() {
         const grob = beruehrung.matches;
         const fuellt = grob || fuellen.getAttribute('aria-pressed') === 'true';
         feld.hidden = !(grob || zeigen.getAttribute('aria-pressed') === 'true');
-        leiste.hidden = grob;
+        zeigen.hidden = grob;
+        fuellen.hidden = grob;
         document.documentElement.classList.toggle('fuellend', fuellt);
         buehne.style.zoom = '';
         // Nothing to measure: measuring would lay the page out before its first picture.
-        if (!fuellt && feld.hidden) return;
+        if (!fuellt && feld.hidden && aufgaben.hidden) return;
         const rand = parseFloat(getComputedStyle(document.body).paddingLeft);
         const breite = document.documentElement.clientWidth - 2 * rand;
-        const hoehe = document.documentElement.clientHeight - 2 * rand -
-            (leiste.hidden ? 0 : leiste.offsetHeight + rand);
+        const hoehe = document.documentElement.clientHeight - 2 * rand - leiste.offsetHeight - rand;
         let beste = {art: 'neben', mass: 0};
-        for (const art of feld.hidden ? ['neben'] : ['neben', 'unter']) {
+        for (const art of feld.hidden && aufgaben.hidden ? ['neben'] : ['neben', 'unter']) {
             buehne.className = art;
             const mass = Math.min(breite / buehne.offsetWidth, hoehe / buehne.offsetHeight);
             if (mass > beste.mass) beste = {art, mass};
@@ -138,4 +143,5 @@ function bildschirmtasten(seite) {
     beruehrung.addEventListener('change', passe);
     window.addEventListener('resize', passe);
     passe();
+    return passe;
 }
