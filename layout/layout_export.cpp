@@ -6,6 +6,7 @@
 #include "layout/exercise_panel.h"
 #include "layout/json.h"
 #include "layout/screen_keys.h"
+#include "layout/step_json.h"
 #include "layout/window_layout.h"
 #include "machine/announcements.h"
 #include "machine/key_codes.h"
@@ -210,6 +211,15 @@ std::string layout() {
     zahl(o, "alle", ui::WiederholungAlleMs);
     zahl(o, "leuchten", ui::LeuchtdauerMs);
     schliesse(o, '}');
+    // The picture the start settings leave, which the page's markup shows before its script
+    // runs: the machine drawn by itself at build time.
+    Sitzung s;
+    Ereignisse start = s.Tick();
+    start.ziffern.set();
+    start.tafeln.set();
+    o += ",\"startbild\":{";
+    schrittJson(o, s.bild(), start);
+    o += '}';
     o += ",\"aufgaben\":{";
     text(o, "aufgaben", ui::Aufgaben);
     text(o, "tipp", ui::Tipp);

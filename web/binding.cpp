@@ -3,7 +3,7 @@
 // time from the same layout table). The rules stay in the machine: the page only translates
 // keys and draws what a step changed.
 #include "exercises/tutor.h"
-#include "layout/json.h"
+#include "layout/step_json.h"
 #include "machine/session.h"
 
 #include <emscripten/emscripten.h>
@@ -28,9 +28,6 @@ Sitzung& die() {
     return *sitzung;
 }
 
-// What a step changed and asks once, as the page reads it: the changed fields by tab
-// position, the changed panels with their names and lines as [colour, text], the row, the
-// timer, the field to focus by its id ("" for none) and the announcement.
 // The exercises' panel: the list, the open exercise and step, the instruction and the hint.
 void panel(std::string& o) {
     const Bild& b = die().bild();
@@ -59,49 +56,12 @@ void panel(std::string& o) {
     o += '}';
 }
 
+// What a step changed and asks once, as the page reads it, and the exercises' panel where it
+// changed.
 const char* alsJson(const Ereignisse& e, bool mitPanel = false) {
-    const Bild& b = die().bild();
     std::string& o = antwort;
-    o = "{\"ziffern\":[";
-    for (std::size_t k = 0; k < Feldanzahl; ++k) {
-        if (e.ziffern.test(k)) {
-            o += '[' + std::to_string(k) + ',';
-            json(o, b.ziffer(Feld::an(k)));
-            o += "],";
-        }
-    }
-    if (o.back() == ',') {
-        o.pop_back();
-    }
-    o += "],\"tafeln\":[";
-    for (std::size_t p = 0; p < Tafelanzahl; ++p) {
-        if (!e.tafeln.test(p)) {
-            continue;
-        }
-        o += '[' + std::to_string(p) + ',';
-        json(o, b.namen[p]);
-        o += ",[";
-        for (const Druckzeile& z : b.tafeln[p]) {
-            o += '[';
-            json(o, z.farbe);
-            o += ',';
-            json(o, z.text);
-            o += "],";
-        }
-        if (o.back() == ',') {
-            o.pop_back();
-        }
-        o += "]],";
-    }
-    if (o.back() == ',') {
-        o.pop_back();
-    }
-    o += "],\"reihe\":" + std::to_string(b.reihe) + ",\"timer\":" + std::to_string(b.timer);
-    o += ",\"fokus\":";
-    json(o, e.fokus ? std::string(buchstabe(e.fokus->einheit)) + std::to_string(e.fokus->index)
-                    : std::string());
-    o += ",\"ansage\":";
-    json(o, e.ansage);
+    o = "{";
+    schrittJson(o, die().bild(), e);
     if (mitPanel) {
         o += ",\"uebung\":";
         panel(o);
@@ -131,14 +91,21 @@ using rechenmaschine::web::uebungOffen;
 
 extern "C" {
 
-// The session, once: with `ziffernWiederholen` a digit that repeats the last changed field's is
-// announced (the page knows its screen reader's platform). Answers the whole picture.
+// The session, once, and its start settings at once: the page's markup already shows the
+// picture they leave (drawn by the same machine when the page was built), so nothing of it is
+// drawn again; the focus they ask for comes along. With `ziffernWiederholen` a digit that
+// repeats the last changed field's is announced (the page knows its screen reader's platform).
 EMSCRIPTEN_KEEPALIVE const char* rm_start(int ziffernWiederholen) {
-    if (!rechenmaschine::web::sitzung) {
-        rechenmaschine::web::sitzung =
-            std::make_unique<rechenmaschine::Sitzung>(ziffernWiederholen != 0);
+    if (rechenmaschine::web::sitzung) {
+        return ganz();
     }
-    return ganz();
+    rechenmaschine::web::sitzung =
+        std::make_unique<rechenmaschine::Sitzung>(ziffernWiederholen != 0);
+    auto e = rechenmaschine::web::sitzung->Tick();
+    e.ziffern.reset();
+    e.tafeln.reset();
+    e.reihe = false;
+    return alsJson(e);
 }
 
 // The whole picture as it stands, at any moment.

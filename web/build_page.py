@@ -71,8 +71,10 @@ def stil(e, farbe=None, hintergrund=None, zeile=None):
 
 
 def fenster(layout, woff2):
-    """The window's markup: every control where the layout table puts it."""
+    """The window's markup: every control where the layout table puts it, showing the picture
+    the start settings leave, the focus where they put it."""
     f = layout["farben"]
+    start = layout["startbild"]
     tafel, label = zeilenhoehen(woff2)
     teile = []
     for e in layout["elemente"]:
@@ -93,21 +95,26 @@ def fenster(layout, woff2):
             # pixel in every browser at every zoom.
             zeile = tafel(px)
             oben = 1 + (e["h"] - 4 - zeile + 1) // 2
+            fokus = " autofocus" if e["name"] == start["fokus"] else ""
+            ziffer = a(dict(start["ziffern"])[e["position"]])
             teile.append(
-                f'<input id="{e["name"]}" class="feld" data-position="{e["position"]}" '
-                f'type="text" value="{a(e["text"])}" '
+                f'<input id="{e["name"]}" class="feld" data-position="{e["position"]}"{fokus} '
+                f'type="text" value="{ziffer}" '
                 f'role="spinbutton" aria-label="{a(e["zugang"])}" aria-valuemin="0" '
-                f'aria-valuemax="9" aria-valuenow="{a(e["text"])}" '
-                f'aria-valuetext="{a(e["text"])}" autocomplete="off" '
+                f'aria-valuemax="9" aria-valuenow="{ziffer}" aria-valuetext="{ziffer}" '
+                f'autocomplete="off" '
                 f'autocorrect="off" autocapitalize="off" inputmode="none" spellcheck="false" '
                 f'style="{stil(e, zeile=zeile)};padding-top:{oben}px;'
                 f'padding-bottom:{e["h"] - 2 - oben - zeile}px">')
         elif e["art"] in ("stab", "spalte"):
+            # Named and numbered by the machine in the markup's order; lines in runs of a colour.
+            _, zugang, laeufe = start["tafeln"][len([t for t in teile if 'class="tafel"' in t])]
+            zeilen = "".join(f'<span aria-hidden="true" data-farbe="{farbe}" '
+                             f'style="color:{farbe}">{a(text)}</span>' for farbe, text in laeufe)
             teile.append(f'<div id="{e["name"]}" class="tafel" role="img" '
-                         f'aria-label="{a(e["zugang"])}" '
+                         f'aria-label="{a(zugang)}" '
                          f'style="{stil(e, hintergrund=f["tafel"], zeile=tafel(px))};'
-                         f'border-color:{f["rand"]}">'
-                         f'</div>')
+                         f'border-color:{f["rand"]}">{zeilen}</div>')
         else:
             raise SystemExit(f"unknown kind of control: {e['art']}")
     return (f'<main id="fenster" aria-label="{html.escape(layout["titel"])}" '

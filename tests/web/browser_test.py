@@ -88,8 +88,8 @@ const s = window.rechenmaschine.seite;
 const b = s.rufe('rm_bild');
 const felder = s.felder.filter((f) => f.getAttribute('aria-valuenow') !== f.value ||
     f.getAttribute('aria-valuetext') !== f.value).map((f) => f.id);
-const tafeln = b.tafeln.filter(([p, name, zeilen]) => s.tafeln[p].el.textContent !==
-    zeilen.map((z) => z[1]).join('\\n')).map(([p]) => s.tafeln[p].el.id);
+const tafeln = b.tafeln.filter(([p, name, laeufe]) => s.tafeln[p].el.textContent !==
+    laeufe.map((z) => z[1]).join('')).map(([p]) => s.tafeln[p].el.id);
 return felder.concat(tafeln);
 """
 
@@ -195,25 +195,27 @@ def seitenregeln(driver):
 
 
 def start_vor_tastendruck(driver, url):
-    """A slow tablet: a key before the start timer's first tick. The start settings run once,
-    after it; a key after them is kept. Chromium, which adds a script before the page's own."""
+    """A slow tablet: a key before the machine is there. It is kept and applied once the machine
+    has run its start settings, once; a key after them acts as usual. Chromium, which adds a
+    script before the page's own: the machine made late."""
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
-        const spaeter = window.setTimeout;
-        let n = 0;
-        window.setTimeout = (f, ms, ...r) => spaeter(f, ms === 1 ? 300 + 600 * n++ : ms, ...r);"""})
+        const spaeter = WebAssembly.instantiate;
+        WebAssembly.instantiate = (...a) => new Promise(
+            (fertig) => setTimeout(() => fertig(spaeter(...a)), 800));"""})
     driver.get(url)
-    reihe = "return window.rechenmaschine.seite.rufe('rm_bild').reihe"
-    while driver.execute_script("return !window.rechenmaschine"):
+    while driver.execute_script("return !document.getElementById('A3')"):
         pass
     driver.execute_script("document.getElementById('A3').focus()")  # a tap on a field
     driver.tasten([(Keys.ARROW_DOWN, None)])
+    vorher = driver.execute_script("return !window.rechenmaschine?.seite.maschine")
     while driver.execute_script("return document.documentElement.dataset.bereit") != "1":
         pass
     nach_start = zustand(driver)
     driver.tasten([(Keys.ARROW_DOWN, None)])
-    driver.execute_async_script("setTimeout(arguments[0], 1500)")
-    check([nach_start, driver.execute_script(reihe)] == ["0" * 18 + " N1 5", 6],
-          f"a key before the first tick, then one after: start settings once ({nach_start})")
+    reihe = driver.execute_script("return window.rechenmaschine.seite.rufe('rm_bild').reihe")
+    check(vorher and [nach_start, reihe] == ["0" * 18 + " A3 6", 7],
+          f"a key before the machine is there, then one after: each applied once, the start "
+          f"settings once ({vorher}, {nach_start}, row {reihe})")
 
 
 def ohne_skripte(driver, url):

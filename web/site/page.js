@@ -32,8 +32,11 @@
         /Linux/.test(navigator.userAgent) && !/Android|CrOS/.test(navigator.userAgent);
 
     class Seite {
-        constructor(maschine, fenster) {
-            this.maschine = maschine;
+        // The window's fields take keys from the start; the machine comes a little later (see
+        // start()), and keys pressed before it are kept for it.
+        constructor(fenster) {
+            this.maschine = null;
+            this.frueh = [];
             this.dekodierer = new TextDecoder();
             // By their place in the tab order, which the machine numbers them by.
             this.felder = [];
@@ -44,9 +47,30 @@
             // A live region with no role of its own: Orca 48 drops a status bar's new text when
             // fields changed in the same moment, never a live section's.
             this.ansage = document.getElementById('ansage');
-            this.tickGeplant = false;
-            this.tafeln = [...fenster.querySelectorAll('.tafel')].map((el) => ({el, laeufe: []}));
-            this.felder.forEach((el, position) => this.bewache(el, position));
+            // The panels' runs of lines as the markup shows them, drawn by the start settings.
+            this.tafeln = [...fenster.querySelectorAll('.tafel')].map(
+                (el) => ({el, laeufe: [...el.children]}));
+            // One listener each for all 18 fields, heard as the event passes the window.
+            const position = (ev) => this.felder.indexOf(ev.target);
+            fenster.addEventListener('keydown', (ev) => {
+                const k = position(ev);
+                if (k >= 0) this.taste(ev, k);
+            });
+            // Only the machine writes a digit: every other way of changing the text is refused,
+            // and whatever still gets through (an input method's composition) is put back.
+            for (const art
+                     of ['beforeinput', 'paste', 'cut', 'drop', 'dragstart', 'dragover',
+                         'contextmenu']) {
+                fenster.addEventListener(art, (ev) => {
+                    if (position(ev) >= 0) ev.preventDefault();
+                });
+            }
+            for (const art of ['input', 'compositionend']) {
+                fenster.addEventListener(art, (ev) => {
+                    const k = position(ev);
+                    if (k >= 0) ev.target.value = this.texte[k];
+                });
+            }
             // A click or tap anywhere but on a field leaves the focus where it is: beside the
             // window, on a label or a panel, on a key on the screen.
             document.addEventListener('mousedown', (ev) => {
@@ -55,9 +79,10 @@
             // Whatever still takes the focus from a field within the page gives it back; the
             // browser's own bar or another window keep it.
             this.aktiv = 0;
-            this.felder.forEach((el, k) => el.addEventListener('focus', () => {
-                this.aktiv = k;
-            }));
+            fenster.addEventListener('focusin', (ev) => {
+                const k = position(ev);
+                if (k >= 0) this.aktiv = k;
+            });
             document.addEventListener('focusout', (ev) => {
                 if (!this.felder.includes(ev.target) || this.felder.includes(ev.relatedTarget))
                     return;
@@ -69,6 +94,16 @@
             });
         }
 
+        // The machine is there: it runs its start settings, which leave what the markup shows
+        // (the focus in N(1) among it, by autofocus), so nothing is drawn again; the exercise
+        // remembered opens; then the keys kept for the machine, in turn.
+        uebernimm(maschine) {
+            this.maschine = maschine;
+            this.rufe('rm_start', ziffernWiederholen ? 1 : 0);
+            this.nachStart?.();
+            for (const [ev, k] of this.frueh.splice(0)) this.taste(ev, k);
+        }
+
         // A call of the binding, whose answer is JSON in the machine's memory, ended by a 0.
         rufe(name, ...args) {
             const adresse = this.maschine[name](...args);
@@ -77,23 +112,12 @@
             return JSON.parse(this.dekodierer.decode(speicher.subarray(adresse, ende)));
         }
 
-        bewache(el, position) {
-            el.addEventListener('keydown', (ev) => this.taste(ev, position));
-            // Only the machine writes a digit: every other way of changing the text is refused,
-            // and whatever still gets through (an input method's composition) is put back.
-            for (const art
-                     of ['beforeinput', 'paste', 'cut', 'drop', 'dragstart', 'dragover',
-                         'contextmenu']) {
-                el.addEventListener(art, (ev) => ev.preventDefault());
-            }
-            for (const art of ['input', 'compositionend']) {
-                el.addEventListener(art, () => {
-                    el.value = this.texte[position];
-                });
-            }
-        }
-
         taste(ev, position) {
+            if (!this.maschine) {
+                ev.preventDefault();  // nothing of the browser's own, no caret moved, no text
+                this.frueh.push([ev, position]);
+                return;
+            }
             if (this.eigeneTaste?.(ev)) return;  // the exercises' keys
             // WebKitGTK gives Shift+Tab as key "Unidentified" and code "Tab".
             if ((ev.key === 'Tab' || ev.code === 'Tab') && !ev.ctrlKey && !ev.altKey &&
@@ -127,21 +151,11 @@
                 this.felder[k].setAttribute('aria-valuetext', text);
                 this.felder[k].setAttribute('aria-valuenow', text);
             }
-            for (const [p, name, zeilen] of schritt.tafeln) {
+            // A panel's lines come as runs of one colour: laid out and painted as a few pieces
+            // rather than as a box per line.
+            for (const [p, name, laeufe] of schritt.tafeln) {
                 const tafel = this.tafeln[p];
-                // Lines of one colour in a row make one run of text: a panel is laid out and
-                // painted as a few pieces rather than as a box per line.
-                const laeufe = [];
-                zeilen.forEach(([farbe, text], k) => {
-                    const zeile = k + 1 < zeilen.length ? `${text}\n` : text;
-                    const letzter = laeufe[laeufe.length - 1];
-                    if (letzter && letzter.farbe === farbe) {
-                        letzter.text += zeile;
-                    } else {
-                        laeufe.push({farbe, text: zeile});
-                    }
-                });
-                laeufe.forEach(({farbe, text}, k) => {
+                laeufe.forEach(([farbe, text], k) => {
                     let lauf = tafel.laeufe[k];
                     if (!lauf) {
                         lauf = document.createElement('span');
@@ -170,29 +184,11 @@
             }
             if (schritt.ansage) this.sage(this.ansage, schritt.ansage);
             if (schritt.uebung) this.nachUebung?.(schritt.uebung);
-            if (schritt.timer > 0 && !this.tickGeplant) {
-                // The machine's timer ticks once; every picture until then still shows it set.
-                this.tickGeplant = true;
-                setTimeout(() => this.gestartet(this.rufe('rm_tick')), schritt.timer);
-            }
         }
 
         // The same words twice in a row must still be read: the text differs from the last.
         sage(region, worte) {
             region.textContent = region.textContent === worte ? `${worte}\u00a0` : worte;
-        }
-
-        // After the start settings: the first complete picture, once the browser has painted it.
-        gestartet(schritt) {
-            this.zeichne(schritt);
-            this.nachStart?.();
-            // Drawn as soon as the machine is there; complete once the font is, too.
-            const fertig = () => {
-                window.rechenmaschine.bereit = performance.now();
-                document.documentElement.dataset.bereit = '1';
-                behalten();
-            };
-            schrift.then(() => requestAnimationFrame(() => requestAnimationFrame(fertig)));
         }
     }
 
@@ -232,10 +228,10 @@
         return bytes;
     }
 
-    // The module is a few dozen kilobytes: compiled on the spot it is ready in about a
-    // millisecond, where a compile in the background waits its turn for tens. A browser that
-    // will not compile on its main thread gets the background compile. Its one import ends it
-    // on a fault, which the machine's rules never reach.
+    // The machine's module, compiled in the background from the start while the browser
+    // reads, lays out and paints the window; made when the window is on the screen. Its one
+    // import ends it on a fault, which the machine's rules never reach.
+    let modul;
     function maschine() {
         const importe = {
             wasi_snapshot_preview1: {
@@ -244,33 +240,54 @@
                 },
             },
         };
-        const bytes = code();
-        let fertig;
-        try {
-            fertig =
-                Promise.resolve(new WebAssembly.Instance(new WebAssembly.Module(bytes), importe));
-        } catch (e) {
-            fertig = WebAssembly.instantiate(bytes, importe).then((r) => r.instance);
-        }
-        return fertig.then((instanz) => {
+        return modul.then((m) => WebAssembly.instantiate(m, importe)).then((instanz) => {
             instanz.exports._initialize();
             return instanz.exports;
         });
     }
+
+    // The first frame, painted: the window's markup on the screen.
+    const ersterFrame = () =>
+        new Promise((weiter) => requestAnimationFrame(() => setTimeout(weiter)));
+
+    // A key in a field before the page's own listeners are there (the markup still being read)
+    // is kept for them, as the page keeps keys for the machine.
+    const vorSeite = [];
+    const behalte = (ev) => {
+        if (ev.target.classList?.contains('feld')) {
+            ev.preventDefault();
+            vorSeite.push(ev);
+        }
+    };
+    document.addEventListener('keydown', behalte);
 
     async function start() {
         if (typeof WebAssembly !== 'object') {
             gescheitert();
             return;
         }
-        // The window's line heights come with its markup: it is built and started while the
-        // font is still on its way, and its letters appear when the font has come.
+        // The window's line heights come with its markup, which already shows the picture the
+        // start settings leave (drawn by the machine when the page was built): the browser lays
+        // it out and paints it while the font is on its way, with no script of the page's in
+        // between. Ready, as the window without any script would be: the font there, two frames
+        // later; and the machine taking keys.
+        modul = WebAssembly.compile(code());
         schrift = document.fonts.load(`1em ${Schrift}`);
-        const [m] = await Promise.all([maschine(), geladen]);
-        const seite = new Seite(m, document.getElementById('fenster'));
+        const gemalt = schrift.then(
+            () => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+        await geladen;
+        const seite = new Seite(document.getElementById('fenster'));
+        document.removeEventListener('keydown', behalte);
+        for (const ev of vorSeite) seite.taste(ev, Number(ev.target.dataset.position));
         window.rechenmaschine = {seite};
         aufgabenfeld(seite, bildschirmtasten(seite));
-        seite.zeichne(seite.rufe('rm_start', ziffernWiederholen ? 1 : 0));
+        // The window is shown: its start timer runs out, and the machine is made.
+        await ersterFrame();
+        seite.uebernimm(await maschine());
+        await gemalt;
+        window.rechenmaschine.bereit = performance.now();
+        document.documentElement.dataset.bereit = '1';
+        behalten();
     }
 
     start().catch(gescheitert);

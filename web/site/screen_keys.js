@@ -111,11 +111,18 @@ function bildschirmtasten(seite) {
     function passe() {
         const grob = beruehrung.matches;
         const fuellt = grob || fuellen.getAttribute('aria-pressed') === 'true';
-        feld.hidden = !(grob || zeigen.getAttribute('aria-pressed') === 'true');
-        zeigen.hidden = grob;
-        fuellen.hidden = grob;
-        document.documentElement.classList.toggle('fuellend', fuellt);
-        buehne.style.zoom = '';
+        // Each only where it changes: a change, even to the same, has the browser restyle the
+        // page before its first picture.
+        const setze = (el, name, wert) => {
+            if (el[name] !== wert) el[name] = wert;
+        };
+        setze(feld, 'hidden', !(grob || zeigen.getAttribute('aria-pressed') === 'true'));
+        setze(zeigen, 'hidden', grob);
+        setze(fuellen, 'hidden', grob);
+        if (document.documentElement.classList.contains('fuellend') !== fuellt) {
+            document.documentElement.classList.toggle('fuellend', fuellt);
+        }
+        setze(buehne.style, 'zoom', '');
         // Nothing to measure: measuring would lay the page out before its first picture.
         if (!fuellt && feld.hidden && aufgaben.hidden) return;
         const rand = parseFloat(getComputedStyle(document.body).paddingLeft);
@@ -139,7 +146,7 @@ function bildschirmtasten(seite) {
             passe();
         });
     }
-    zeigen.setAttribute('aria-pressed', String(gemerkt()));
+    if (gemerkt()) zeigen.setAttribute('aria-pressed', 'true');
     beruehrung.addEventListener('change', passe);
     window.addEventListener('resize', passe);
     passe();
