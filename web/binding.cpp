@@ -113,10 +113,6 @@ EMSCRIPTEN_KEEPALIVE const char* rm_bild() {
     return ganz();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* rm_tick() {
-    return alsJson(die().Tick());
-}
-
 // KeyDown of the field at tab position `position` (0..17), with a Windows key code. A position
 // that is no field changes nothing.
 EMSCRIPTEN_KEEPALIVE const char* rm_key(int position, int tastencode, int umschalt) {

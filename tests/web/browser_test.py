@@ -183,15 +183,14 @@ def seitenregeln(driver):
     check(len(set(dreimal[:2])) == 2 and len(set(dreimal[1:])) == 2 and
           [z.strip() for z in dreimal] == ["Reihe 1: 00"] * 3,
           f"the same announcement three times is read three times ({dreimal})")
-    # Calls the page never makes: no field at tab position 18 or -1, and the start timer ticks
-    # no more.
+    # Calls the page never makes: no field at tab position 18 or -1, and a second start.
     vorher = zustand(driver)
     driver.execute_script("""
         const s = window.rechenmaschine.seite;
         for (const position of [18, -1, 100]) s.rufe('rm_key', position, Fakten.codes.ArrowRight, 0);
-        s.zeichne(s.rufe('rm_tick'));""")
+        s.zeichne(s.rufe('rm_start', 0));""")
     nachher = zustand(driver)
-    check(nachher == vorher, f"no unknown unit and no second tick changes anything ({nachher})")
+    check(nachher == vorher, f"no unknown unit and no second start changes anything ({nachher})")
 
 
 def start_vor_tastendruck(driver, url):
